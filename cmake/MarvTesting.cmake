@@ -1,0 +1,30 @@
+# GoogleTest/GoogleMock from Debian's source tree, built for whichever target this is.
+enable_testing()
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+# marv_test(<name> SOURCES ... [LIBS ...] [TIMEOUT s] [WINDOWS_ONLY] [NATIVE_ONLY])
+# One test executable; each GoogleTest case becomes a ctest test with its own timeout.
+# Windows executables run through Wine (CMAKE_CROSSCOMPILING_EMULATOR).
+function(marv_test name)
+  cmake_parse_arguments(T "WINDOWS_ONLY;NATIVE_ONLY" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(T_WINDOWS_ONLY AND NOT WIN32)
+    return()
+  endif()
+  if(T_NATIVE_ONLY AND WIN32)
+    return()
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 60)
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    WORKING_DIRECTORY $<TARGET_FILE_DIR:${name}>
+    PROPERTIES TIMEOUT ${T_TIMEOUT})
+endfunction()

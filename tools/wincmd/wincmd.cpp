@@ -1,0 +1,77 @@
+// wincmd: small remote control for top-level windows, used by the run script.
+//   wincmd wait <caption> [seconds]   wait until a visible window with this caption exists
+//   wincmd close <caption>            post WM_CLOSE to it
+//   wincmd click <caption> <x> <y>    click at client point (x, y) of it
+//   wincmd dismiss [seconds]          close every message box (#32770) that shows up within the time
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+HWND FindVisible(const wchar_t* caption) {
+  HWND w = FindWindowW(nullptr, caption);
+  return (w && IsWindowVisible(w)) ? w : nullptr;
+}
+
+HWND WaitFor(const wchar_t* caption, double seconds) {
+  for (int i = 0; i < seconds * 20; ++i) {
+    if (HWND w = FindVisible(caption)) return w;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+void Click(HWND w, int x, int y) {
+  const LPARAM at = MAKELPARAM(x, y);
+  HWND target = ChildWindowFromPointEx(w, POINT{x, y}, CWP_SKIPINVISIBLE);
+  if (!target) target = w;
+  POINT pt{x, y};
+  MapWindowPoints(w, target, &pt, 1);
+  const LPARAM local = MAKELPARAM(pt.x, pt.y);
+  (void)at;
+  PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, local);
+  PostMessageW(target, WM_LBUTTONUP, 0, local);
+}
+
+int Dismiss(double seconds) {
+  int closed = 0;
+  for (int i = 0; i < seconds * 20; ++i) {
+    HWND box = FindWindowW(L"#32770", nullptr);
+    if (box && IsWindowVisible(box)) {
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+      ++closed;
+    }
+    Sleep(50);
+  }
+  return closed;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) {
+    std::fputs("usage: wincmd wait|close|click|dismiss ...\n", stderr);
+    return 2;
+  }
+  const std::wstring cmd = argv[1];
+  if (cmd == L"wait" && argc >= 3) return WaitFor(argv[2], argc > 3 ? _wtof(argv[3]) : 20) ? 0 : 1;
+  if (cmd == L"close" && argc >= 3) {
+    HWND w = FindVisible(argv[2]);
+    return (w && PostMessageW(w, WM_CLOSE, 0, 0)) ? 0 : 1;
+  }
+  if (cmd == L"click" && argc >= 5) {
+    HWND w = FindVisible(argv[2]);
+    if (!w) return 1;
+    Click(w, _wtoi(argv[3]), _wtoi(argv[4]));
+    return 0;
+  }
+  if (cmd == L"dismiss") {
+    Dismiss(argc > 2 ? _wtof(argv[2]) : 2);
+    return 0;
+  }
+  std::fputs("wincmd: unknown command\n", stderr);
+  return 2;
+}

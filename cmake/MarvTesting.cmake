@@ -4,6 +4,7 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 include(GoogleTest)
+set(MARV_TEST_BIN ${CMAKE_BINARY_DIR}/testbin)
 
 # marv_test(<name> SOURCES ... [LIBS ...] [TIMEOUT s] [WINDOWS_ONLY] [NATIVE_ONLY])
 # One test executable; each GoogleTest case becomes a ctest test with its own timeout.
@@ -20,11 +21,13 @@ function(marv_test name)
     set(T_TIMEOUT 60)
   endif()
   add_executable(${name} ${T_SOURCES})
+  # Windows tests share one folder, where the test doubles (powershell.exe) sit beside them.
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${MARV_TEST_BIN})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    WORKING_DIRECTORY $<TARGET_FILE_DIR:${name}>
+    WORKING_DIRECTORY ${MARV_TEST_BIN}
     PROPERTIES TIMEOUT ${T_TIMEOUT})
 endfunction()

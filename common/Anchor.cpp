@@ -1,1 +1,0 @@
-void marv_common_anchor() {}

@@ -1,0 +1,96 @@
+#include <algorithm>
+
+#include "skin/data/acByteReader.h"
+#include "skin/data/acSkinErrors.h"
+#include "skin/data/acZLibEx.h"
+#include "skin/data/acZLibExNames.h"
+#include "skin/data/acZLibExStream.h"
+
+namespace {
+
+// Deflate never packs more than 1032 bytes into one input byte: a declared size above
+// that bound cannot be true, so it is refused before anything is allocated for it.
+constexpr uint64_t kMaxDeflateRatio = 1032;
+
+std::string EntryLabel(uint32_t index, uint32_t count) {
+  return "entry " + std::to_string(index + 1) + " of " + std::to_string(count);
+}
+
+void ReadEntries(ByteReader& in, TacSkinConvertor& convertor) {
+  const uint32_t count = in.U32("the entry count");
+  const std::string optionsName = AsciiUpper(kOptionsFileName);
+  ZlibInflater inflater;
+  for (uint32_t i = 0; i < count; ++i) {
+    const std::string label = EntryLabel(i, count);
+    const uint32_t nameLength = in.U32("the name length of " + label);
+    std::string name = AnsiToUtf8(in.Bytes(nameLength, "the name of " + label));
+    const std::string where = label + " (\"" + name + "\")";
+    const uint32_t size = in.U32("the size of " + where);
+    if (size > kMaxEntrySize || size > in.Remaining() * kMaxDeflateRatio)
+      throw SkinPackageError("the declared size of " + where + " is impossibly large");
+
+    std::vector<uint8_t> content(size);
+    try {
+      in.Skip(inflater.InflateExact(in.Rest(), content), where);
+    } catch (const SkinPackageError& e) {
+      throw SkinPackageError(where + ": " + e.what());
+    }
+    if (AsciiUpper(name) == optionsName) {
+      if (convertor.Options) throw SkinPackageError("the package holds more than one options file");
+      convertor.Options = std::move(content);
+      convertor.OptionsName = std::move(name);
+    } else {
+      const TacFileType type = FileTypeOf(name);
+      convertor.Files.push_back({std::move(name), type, std::move(content)});
+    }
+  }
+}
+
+}  // namespace
+
+TacFileType FileTypeOf(std::string_view name) {
+  const size_t dot = name.rfind('.');
+  const std::string ext = dot == std::string_view::npos ? std::string() : AsciiUpper(name.substr(dot));
+  if (ext == ".BMP") return TacFileType::ftBmp;
+  if (ext == ".TTF" || ext == ".OTF") return TacFileType::ftFont;
+  return TacFileType::ftOther;
+}
+
+const TacFileItem* TacSkinConvertor::FindFile(std::string_view wanted) const {
+  const auto it = std::find_if(Files.begin(), Files.end(),
+                               [&](const TacFileItem& item) { return AsciiUpper(item.Name) == wanted; });
+  return it == Files.end() ? nullptr : &*it;
+}
+
+void TacSkinConvertor::Clear() {
+  Files.clear();
+  Options.reset();
+  OptionsName.clear();
+}
+
+bool UnpackSkin(std::span<const uint8_t> PackedData, TacSkinConvertor& Convertor, SkinErrorSink& Errors) {
+  Convertor.Clear();
+  const auto magic = AsBytes(kSkinPackageMagic);
+  if (PackedData.size() < magic.size() || !std::equal(magic.begin(), magic.end(), PackedData.begin())) {
+    Errors.ShowError(kNotPackedSkinText);
+    return false;
+  }
+  ByteReader in(PackedData);
+  in.Skip(magic.size(), "the signature");
+  try {
+    ReadEntries(in, Convertor);
+  } catch (const SkinPackageError& e) {
+    Convertor.Clear();
+    throw SkinPackageError(std::string("The skin package is damaged: ") + e.what() + ".");
+  } catch (...) {
+    Convertor.Clear();
+    throw;
+  }
+  return true;
+}
+
+bool UnpackSkinFile(const std::filesystem::path& FileName, TacSkinConvertor& Convertor, SkinErrorSink& Errors) {
+  const auto bytes = ReadFileBytes(FileName);
+  if (!bytes) return false;
+  return UnpackSkin(*bytes, Convertor, Errors);
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The application object: the program's forms and its message loop. The first form
+// created is the main form: it carries the taskbar button, the other forms are owned by
+// it, and closing it ends the loop.
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "framework/Form.h"
+
+namespace marv {
+
+class Application {
+ public:
+  Application();
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // The one live application object; null before it is made and after it is gone.
+  static Application* Current();
+
+  // Per-monitor DPI awareness (when the manifest did not give it) and the common controls.
+  void Initialize();
+
+  // Makes a form with its window (hidden) and runs its OnCreate.
+  template <class F, class... Args>
+  F& CreateForm(Args&&... args) {
+    auto form = std::make_unique<F>(std::forward<Args>(args)...);
+    F& created = *form;
+    AddForm(std::move(form));
+    return created;
+  }
+  Form* MainForm() const { return mainForm_; }
+  template <class F>
+  F* FindForm() const {
+    for (const auto& form : forms_) {
+      if (auto* found = dynamic_cast<F*>(form.get())) return found;
+    }
+    return nullptr;
+  }
+
+  // Shows the main form and runs messages until Terminate; returns the exit code.
+  int Run();
+  // Ends the message loop once the current message has been handled.
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+
+ private:
+  void AddForm(std::unique_ptr<Form> form);
+
+  std::vector<std::unique_ptr<Form>> forms_;
+  Form* mainForm_ = nullptr;
+  bool terminated_ = false;
+};
+
+}  // namespace marv

@@ -1,0 +1,278 @@
+#include "framework/Form.h"
+
+#include <utility>
+
+#include "framework/Application.h"
+#include "framework/Dpi.h"
+#include "framework/PopupMenu.h"
+#include "framework/WindowLink.h"
+
+namespace marv {
+
+namespace {
+
+// Disables the thread's other visible windows for a modal loop, and enables them again.
+class OtherWindowsDisabled {
+ public:
+  explicit OtherWindowsDisabled(HWND modal) : modal_(modal) {
+    EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
+    for (HWND w : disabled_) EnableWindow(w, FALSE);
+  }
+  ~OtherWindowsDisabled() {
+    for (HWND w : disabled_) {
+      if (IsWindow(w)) EnableWindow(w, TRUE);
+    }
+  }
+  OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
+  OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
+
+ private:
+  static BOOL CALLBACK Collect(HWND w, LPARAM self) {
+    auto* me = reinterpret_cast<OtherWindowsDisabled*>(self);
+    if (w != me->modal_ && IsWindowVisible(w) && IsWindowEnabled(w)) me->disabled_.push_back(w);
+    return TRUE;
+  }
+
+  HWND modal_;
+  std::vector<HWND> disabled_;
+};
+
+RECT PrimaryWorkArea() {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
+  return info.rcWork;
+}
+
+POINT CentredIn(const RECT& area, SIZE size) {
+  return POINT{area.left + (area.right - area.left - size.cx) / 2,
+               area.top + (area.bottom - area.top - size.cy) / 2};
+}
+
+}  // namespace
+
+Form::Form(std::wstring name) : WinControl(std::move(name)) {
+  StoreVisible(false);
+  SetFont(Font(L"Tahoma", -11));
+}
+
+Form::~Form() { DestroyHandle(); }
+
+void Form::SetClientSize(int width, int height) {
+  const RECT& layout = LayoutBounds();
+  SetBounds(layout.left, layout.top, width, height);
+}
+
+SIZE Form::ClientSizeInPixels() const {
+  RECT client{};
+  if (Handle()) GetClientRect(Handle(), &client);
+  return SIZE{client.right, client.bottom};
+}
+
+bool Form::IsMainForm() const {
+  const Application* app = Application::Current();
+  return app && app->MainForm() == this;
+}
+
+RECT Form::BoundsRect() {
+  RECT r{};
+  if (Handle()) GetWindowRect(Handle(), &r);
+  return r;
+}
+
+POINT Form::ClientToScreen(POINT p) { return WinControl::ClientToScreen(p); }
+
+DWORD Form::Style() const {
+  DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  switch (borderStyle_) {
+    case BorderStyle::None:
+      return style | WS_POPUP;
+    case BorderStyle::Dialog:
+      return style | WS_CAPTION | (borderIcons_.systemMenu ? WS_SYSMENU : 0);
+    case BorderStyle::Single:
+      style |= WS_CAPTION;
+      break;
+    case BorderStyle::Sizeable:
+      style |= WS_CAPTION | WS_THICKFRAME;
+      break;
+  }
+  if (borderIcons_.systemMenu) {
+    style |= WS_SYSMENU;
+    if (borderIcons_.minimize) style |= WS_MINIMIZEBOX;
+    if (borderIcons_.maximize) style |= WS_MAXIMIZEBOX;
+  }
+  return style;
+}
+
+DWORD Form::ExStyle() const {
+  DWORD exStyle = 0;
+  if (borderStyle_ == BorderStyle::Dialog) exStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+  // The main form, not a hidden window, carries the program's taskbar button.
+  if (IsMainForm()) exStyle |= WS_EX_APPWINDOW;
+  return exStyle;
+}
+
+SIZE Form::WindowSizeFor(int dpi) const {
+  const RECT& layout = LayoutBounds();
+  RECT r{0, 0, ScaleToDpi(layout.right - layout.left, dpi), ScaleToDpi(layout.bottom - layout.top, dpi)};
+  AdjustWindowRectExForDpi(&r, Style(), FALSE, ExStyle(), dpi);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+void Form::FillCreateParams(CreateParams& params) {
+  params.className = L"MarvForm";
+  params.style = Style();
+  params.exStyle = ExStyle();
+  // Other forms are owned by the main form, so they stay off the taskbar and above it.
+  const Application* app = Application::Current();
+  params.parent = (app && app->MainForm() && !IsMainForm()) ? app->MainForm()->Handle() : nullptr;
+  const SIZE size = WindowSizeFor(kLayoutDpi);
+  params.bounds = RECT{0, 0, size.cx, size.cy};
+}
+
+void Form::WindowCreated() {
+  link_ = std::make_shared<WindowLink>(Handle());
+  const UINT dpi = GetDpiForWindow(Handle());
+  dpi_ = dpi ? static_cast<int>(dpi) : kLayoutDpi;
+  PlaceWindow();
+}
+
+void Form::WindowDestroying() {
+  if (link_) link_->Detach();
+}
+
+void Form::PlaceWindow() {
+  const SIZE size = WindowSizeFor(dpi_);
+  POINT at{ScaleToDpi(LayoutBounds().left, dpi_), ScaleToDpi(LayoutBounds().top, dpi_)};
+  const Application* app = Application::Current();
+  if (position_ == FormPosition::ScreenCenter) {
+    at = CentredIn(PrimaryWorkArea(), size);
+  } else if (position_ == FormPosition::MainFormCenter && app && app->MainForm() &&
+             app->MainForm() != this && app->MainForm()->Handle()) {
+    RECT main;
+    GetWindowRect(app->MainForm()->Handle(), &main);
+    at = CentredIn(main, size);
+  }
+  SetWindowPos(Handle(), nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::BoundsChanged() {
+  if (Handle()) PlaceWindow();
+}
+
+void Form::ChangeDpi(int dpi, const RECT& suggested) {
+  const int old = std::exchange(dpi_, dpi);
+  // The suggested place, with the size our own layout gives at the new density.
+  const SIZE size = WindowSizeFor(dpi);
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, size.cx, size.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyFont();
+  Broadcast(CM_DPICHANGED, old, dpi);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void Form::RunOnCreate() {
+  if (OnCreate) OnCreate(*this);
+}
+
+void Form::Show() {
+  HandleNeeded();
+  if (Visible()) {
+    SetForegroundWindow(Handle());
+    return;
+  }
+  SetVisible(true);
+}
+
+void Form::Hide() { SetVisible(false); }
+
+void Form::Close() {
+  if (OnClose) OnClose(*this);
+  if (modal_) {
+    if (modalResult_ == mrNone) modalResult_ = mrCancel;
+    return;
+  }
+  Hide();
+  if (IsMainForm()) Application::Current()->Terminate();
+}
+
+int Form::ShowModal() {
+  HandleNeeded();
+  if (!Handle() || modal_) return mrNone;
+  modal_ = true;
+  modalResult_ = mrNone;
+  {
+    OtherWindowsDisabled others(Handle());
+    Show();
+    MSG msg;
+    while (modalResult_ == mrNone && Handle()) {
+      if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+        PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop outside
+        modalResult_ = mrCancel;
+        break;
+      }
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }  // the others are enabled before hiding, so the activation goes back to them
+  Hide();
+  modal_ = false;
+  return modalResult_;
+}
+
+PopupMenu& Form::AddPopupMenu(std::wstring name) {
+  menus_.push_back(std::make_unique<PopupMenu>(*this, std::move(name)));
+  return *menus_.back();
+}
+
+bool Form::DispatchMenuCommand(WPARAM wParam) {
+  for (auto& menu : menus_) {
+    if (MenuItem* item = menu->FindItem(LOWORD(wParam))) {
+      item->Click();
+      return true;
+    }
+  }
+  return false;
+}
+
+void Form::WndProc(Message& m) {
+  switch (m.Msg) {
+    case WM_CLOSE:
+      Close();
+      return;
+    case WM_COMMAND:
+      if (m.LParam == 0 && HIWORD(m.WParam) == 0 && DispatchMenuCommand(m.WParam)) return;
+      break;
+    case WM_DPICHANGED:
+      ChangeDpi(LOWORD(m.WParam), *reinterpret_cast<const RECT*>(m.LParam));
+      return;
+    case CM_VISIBLECHANGED:
+      if (!Handle()) return;
+      if (m.WParam) {
+        ShowWindow(Handle(), SW_SHOWNORMAL);
+        UpdateWindow(Handle());
+        if (OnShow) OnShow(*this);
+      } else {
+        ShowWindow(Handle(), SW_HIDE);
+      }
+      return;
+    case CM_POSTEDCURSOR:
+      SetCursor(static_cast<MouseCursor>(static_cast<int>(m.WParam)));
+      return;
+    case CM_CURSORCHANGED:
+      // Show the new cursor at once when the mouse is over the window.
+      if (Handle()) {
+        POINT p;
+        GetCursorPos(&p);
+        HWND under = WindowFromPoint(p);
+        if (under == Handle() || IsChild(Handle(), under))
+          SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+      }
+      break;
+    default:
+      break;
+  }
+  WinControl::WndProc(m);
+}
+
+}  // namespace marv

@@ -1,0 +1,101 @@
+#pragma once
+// A top-level window: border style and title-bar buttons, a client area laid out at
+// 96 DPI and scaled to its monitor's density (again on WM_DPICHANGED), a place on the
+// screen, show/hide/close, a modal loop, and the popup menus whose commands it receives.
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "framework/WinControl.h"
+
+namespace marv {
+
+class Application;
+class PopupMenu;
+class WindowLink;
+
+enum class BorderStyle { None, Single, Sizeable, Dialog };
+enum class FormPosition { Designed, ScreenCenter, MainFormCenter };
+
+struct BorderIcons {
+  bool systemMenu = true;
+  bool minimize = true;
+  bool maximize = true;
+};
+
+// Results of a modal form.
+inline constexpr int mrNone = 0;
+inline constexpr int mrOk = IDOK;
+inline constexpr int mrCancel = IDCANCEL;
+
+class Form : public WinControl {
+ public:
+  explicit Form(std::wstring name);
+  ~Form() override;
+
+  void SetBorderStyle(BorderStyle style) { borderStyle_ = style; }
+  void SetBorderIcons(BorderIcons icons) { borderIcons_ = icons; }
+  void SetPosition(FormPosition position) { position_ = position; }
+  // The client area's size in 96-DPI layout units (SetBounds also sets the designed
+  // position on the screen).
+  void SetClientSize(int width, int height);
+  SIZE ClientSizeInPixels() const;
+  int CurrentDpi() const { return dpi_; }
+  bool IsMainForm() const;
+
+  // The window on the screen.
+  RECT BoundsRect() override;
+  POINT ClientToScreen(POINT p) override;
+
+  void Show();
+  void Hide();
+  // Runs OnClose; the main form then ends the application, a modal form its loop, any
+  // other form hides.
+  void Close();
+  // Shows the form and runs messages until it gets a modal result; the program's other
+  // windows are disabled meanwhile.
+  int ShowModal();
+  bool IsModal() const { return modal_; }
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result) { modalResult_ = result; }
+
+  NotifyEvent OnCreate;
+  NotifyEvent OnShow;
+  NotifyEvent OnClose;
+
+  PopupMenu& AddPopupMenu(std::wstring name);
+  // A WM_COMMAND number of its own for a menu item.
+  UINT AllocateCommand() { return nextCommand_++; }
+  // Lets other threads post to this window for as long as it exists.
+  std::shared_ptr<WindowLink> Link() const { return link_; }
+
+ protected:
+  void FillCreateParams(CreateParams& params) override;
+  void WindowCreated() override;
+  void WindowDestroying() override;
+  void WndProc(Message& m) override;
+  void BoundsChanged() override;
+
+ private:
+  friend class Application;
+  void RunOnCreate();
+  DWORD Style() const;
+  DWORD ExStyle() const;
+  SIZE WindowSizeFor(int dpi) const;
+  void PlaceWindow();
+  void ChangeDpi(int dpi, const RECT& suggested);
+  bool DispatchMenuCommand(WPARAM wParam);
+
+  BorderStyle borderStyle_ = BorderStyle::Sizeable;
+  BorderIcons borderIcons_;
+  FormPosition position_ = FormPosition::Designed;
+  int dpi_ = 96;
+  bool modal_ = false;
+  int modalResult_ = mrNone;
+  std::vector<std::unique_ptr<PopupMenu>> menus_;
+  UINT nextCommand_ = 100;
+  std::shared_ptr<WindowLink> link_;
+};
+
+}  // namespace marv

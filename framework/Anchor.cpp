@@ -1,0 +1,1 @@
+void marv_framework_anchor() {}

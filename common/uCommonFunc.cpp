@@ -105,6 +105,11 @@ bool ShowMsg(const std::wstring& text, const std::wstring& caption, bool ask) {
   return ask ? answer == IDYES : answer != 0;
 }
 
+bool ShowMsg(const std::wstring& text, const std::wstring& caption, MsgIcon icon) {
+  const UINT style = MB_OK | (icon == MsgIcon::Warning ? MB_ICONWARNING : MB_ICONINFORMATION);
+  return MessageBoxW(GetActiveWindow(), text.c_str(), caption.c_str(), style) != 0;
+}
+
 void DeletePath(const std::wstring& path, bool isFolder) {
   if (isFolder)
     DeleteFolder(path);

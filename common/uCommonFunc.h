@@ -34,6 +34,9 @@ bool CheckNetwork(const std::wstring& probeUrl = kNetworkProbeUrl);
 // A modal box owned by the active window. With ask: Yes/No question, true for Yes.
 // Without: information with OK, true when the box was shown.
 bool ShowMsg(const std::wstring& text, const std::wstring& caption, bool ask);
+// The OK box of ShowMsg with the given icon; Warning reports a failure.
+enum class MsgIcon { Information, Warning };
+bool ShowMsg(const std::wstring& text, const std::wstring& caption, MsgIcon icon);
 
 // Deletes a file, or with isFolder a whole folder (see DeleteFolder); failures are ignored.
 void DeletePath(const std::wstring& path, bool isFolder);

@@ -49,4 +49,13 @@ void Application::Terminate() {
   PostQuitMessage(0);
 }
 
+void ShowErrorBox(const std::wstring& text) {
+  wchar_t path[MAX_PATH] = L"";
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring title = path;
+  title.erase(0, title.find_last_of(L"\\/") + 1);
+  title.erase(title.find_last_of(L'.') == std::wstring::npos ? title.size() : title.find_last_of(L'.'));
+  MessageBoxW(GetActiveWindow(), text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+}
+
 }  // namespace marv

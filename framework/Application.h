@@ -3,6 +3,7 @@
 // created is the main form: it carries the taskbar button, the other forms are owned by
 // it, and closing it ends the loop.
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -53,5 +54,9 @@ class Application {
   Form* mainForm_ = nullptr;
   bool terminated_ = false;
 };
+
+// The application's error box: the text with an error icon, captioned with the
+// program's name, owned by the active window.
+void ShowErrorBox(const std::wstring& text);
 
 }  // namespace marv

@@ -256,9 +256,6 @@ void Form::WndProc(Message& m) {
         ShowWindow(Handle(), SW_HIDE);
       }
       return;
-    case CM_POSTEDCURSOR:
-      SetCursor(static_cast<MouseCursor>(static_cast<int>(m.WParam)));
-      return;
     case CM_CURSORCHANGED:
       // Show the new cursor at once when the mouse is over the window.
       if (Handle()) {

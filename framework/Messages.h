@@ -33,7 +33,4 @@ inline constexpr UINT CM_DPICHANGED = CM_BASE + 0x40;     // WParam: old dpi, LP
 inline constexpr UINT CN_BASE = 0xBC00;
 inline constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 
-// Posted by other threads to a form: set the form's Cursor to the MouseCursor in WParam.
-inline constexpr UINT CM_POSTEDCURSOR = CM_BASE + 0x100;
-
 }  // namespace marv

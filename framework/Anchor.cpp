@@ -1,1 +1,0 @@
-void marv_framework_anchor() {}

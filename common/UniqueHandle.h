@@ -5,22 +5,25 @@
 
 #include <memory>
 
+namespace marv {
+
+template <auto Close>
 struct HandleCloser {
-  void operator()(HANDLE h) const noexcept { CloseHandle(h); }
+  void operator()(HANDLE h) const noexcept { Close(h); }
 };
-using UniqueHandle = std::unique_ptr<void, HandleCloser>;
+template <auto Close>
+using ScopedHandle = std::unique_ptr<void, HandleCloser<Close>>;
 
-// CreateFileW and friends report failure as INVALID_HANDLE_VALUE, others as null:
-// both become an empty owner.
-inline UniqueHandle AdoptHandle(HANDLE h) noexcept {
-  return UniqueHandle(h == INVALID_HANDLE_VALUE ? nullptr : h);
+using UniqueHandle = ScopedHandle<&CloseHandle>;
+using UniqueFindHandle = ScopedHandle<&FindClose>;
+
+// CreateFileW and FindFirstFileW report failure as INVALID_HANDLE_VALUE, most others as
+// null: both become an empty owner.
+template <auto Close>
+ScopedHandle<Close> Adopt(HANDLE h) noexcept {
+  return ScopedHandle<Close>(h == INVALID_HANDLE_VALUE ? nullptr : h);
 }
+inline UniqueHandle AdoptHandle(HANDLE h) noexcept { return Adopt<&CloseHandle>(h); }
+inline UniqueFindHandle AdoptFindHandle(HANDLE h) noexcept { return Adopt<&FindClose>(h); }
 
-struct FindCloser {
-  void operator()(HANDLE h) const noexcept { FindClose(h); }
-};
-using UniqueFindHandle = std::unique_ptr<void, FindCloser>;
-
-inline UniqueFindHandle AdoptFindHandle(HANDLE h) noexcept {
-  return UniqueFindHandle(h == INVALID_HANDLE_VALUE ? nullptr : h);
-}
+}  // namespace marv

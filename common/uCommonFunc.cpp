@@ -7,6 +7,7 @@
 #include <array>
 #include <vector>
 
+#include "common/HttpStatusCallback.h"
 #include "common/UniqueHandle.h"
 
 int32_t RunProcess(const std::wstring& commandLine, uint16_t show, bool wait,
@@ -22,8 +23,8 @@ int32_t RunProcess(const std::wstring& commandLine, uint16_t show, bool wait,
                       CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup,
                       &started))
     return -1;
-  UniqueHandle process(started.hProcess);
-  UniqueHandle thread(started.hThread);
+  marv::UniqueHandle process(started.hProcess);
+  marv::UniqueHandle thread(started.hThread);
   if (!wait) {
     if (processId) *processId = started.dwProcessId;
     return -1;
@@ -92,22 +93,34 @@ class ComScope {
 
 bool DownloadFile(const std::wstring& url, const std::wstring& fileName) {
   ComScope com;
-  return URLDownloadToFileW(nullptr, url.c_str(), fileName.c_str(), 0, nullptr) == S_OK;
+  HttpStatusCallback::Owner watcher = HttpStatusCallback::Create();
+  if (URLDownloadToFileW(nullptr, url.c_str(), fileName.c_str(), 0, watcher.get()) != S_OK)
+    return false;
+  // An error page is not the file asked for.
+  const DWORD status = watcher->status();
+  return status == 0 || (status >= 200 && status < 300);
 }
 
 bool CheckNetwork(const std::wstring& probeUrl) {
   return InternetCheckConnectionW(probeUrl.c_str(), FLAG_ICC_FORCE_CONNECTION, 0) != FALSE;
 }
 
+namespace {
+
+int ShowBox(const std::wstring& text, const std::wstring& caption, UINT style) {
+  return MessageBoxW(GetActiveWindow(), text.c_str(), caption.c_str(), style);
+}
+
+}  // namespace
+
 bool ShowMsg(const std::wstring& text, const std::wstring& caption, bool ask) {
-  const UINT style = ask ? MB_YESNO | MB_ICONQUESTION : MB_OK | MB_ICONINFORMATION;
-  const int answer = MessageBoxW(GetActiveWindow(), text.c_str(), caption.c_str(), style);
-  return ask ? answer == IDYES : answer != 0;
+  if (ask) return ShowBox(text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+  return ShowBox(text, caption, MB_OK | MB_ICONINFORMATION) != 0;
 }
 
 bool ShowMsg(const std::wstring& text, const std::wstring& caption, MsgIcon icon) {
   const UINT style = MB_OK | (icon == MsgIcon::Warning ? MB_ICONWARNING : MB_ICONINFORMATION);
-  return MessageBoxW(GetActiveWindow(), text.c_str(), caption.c_str(), style) != 0;
+  return ShowBox(text, caption, style) != 0;
 }
 
 void DeletePath(const std::wstring& path, bool isFolder) {
@@ -137,7 +150,7 @@ bool DeleteFolder(const std::wstring& path) {
   std::wstring folder = path;
   if (folder.empty() || folder.back() != L'\\') folder += L'\\';
   WIN32_FIND_DATAW entry;
-  if (UniqueFindHandle find = AdoptFindHandle(FindFirstFileW((folder + L"*.*").c_str(), &entry))) {
+  if (marv::UniqueFindHandle find = marv::AdoptFindHandle(FindFirstFileW((folder + L"*.*").c_str(), &entry))) {
     do {
       const std::wstring name = entry.cFileName;
       const std::wstring full = folder + name;

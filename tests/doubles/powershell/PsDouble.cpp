@@ -34,7 +34,7 @@ bool EndsWithPs1(std::wstring_view token) {
 }
 
 std::string FileBytesAsHex(const std::wstring& path) {
-  UniqueHandle file = AdoptHandle(CreateFileW(
+  marv::UniqueHandle file = marv::AdoptHandle(CreateFileW(
       path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return kPsDoubleMissing;
@@ -68,7 +68,7 @@ std::string Record() {
 // Tests may run several doubles at once: append-only access plus a lock over the whole
 // file keep each record in one piece.
 void Append(const std::wstring& logPath, const std::string& record) {
-  UniqueHandle log = AdoptHandle(CreateFileW(
+  marv::UniqueHandle log = marv::AdoptHandle(CreateFileW(
       logPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!log) return;

@@ -45,11 +45,11 @@ TEST(PsDouble, ParserKeepsOnlyFinishedRecords) {
 TEST(PsDouble, DoublesRunningAtOnceKeepTheirRecordsWhole) {
   PsDoubleEnv env(0, 300);
   constexpr int kRuns = 4;
-  std::vector<UniqueHandle> children;
+  std::vector<marv::UniqueHandle> children;
   for (int i = 0; i < kRuns; ++i) {
     uint32_t id = 0;
     RunProcess(L"powershell.exe run" + std::to_wstring(i), SW_HIDE, false, &id);
-    children.push_back(AdoptHandle(OpenProcess(SYNCHRONIZE, FALSE, id)));
+    children.push_back(marv::AdoptHandle(OpenProcess(SYNCHRONIZE, FALSE, id)));
     ASSERT_TRUE(children.back());
   }
   for (const auto& child : children) WaitForSingleObject(child.get(), 10000);

@@ -1,0 +1,2 @@
+// Probe executables for the version tests; only their resources matter.
+int main() { return 0; }

@@ -7,6 +7,7 @@
 #include "skin/data/acZLibEx.h"
 #include "skin/data/acZLibExWriter.h"
 #include "tests/skin_package/PackageFixtures.h"
+#include "tests/skin_package/ScratchDir.h"
 
 namespace {
 
@@ -145,8 +146,7 @@ TEST(SkinPackageRoundTrip, WriterRefusesNamesAndDataTheReaderWouldMisread) {
 }
 
 TEST(SkinPackageRoundTrip, UnpackSkinFileReadsTheFileAndMissingFileIsFalse) {
-  const auto dir = std::filesystem::temp_directory_path() / "marv_skin_package_test";
-  std::filesystem::create_directories(dir);
+  const ScratchDir dir;
   const auto text = Bytes("[GLOBALINFO]");
   const std::vector<SkinPackageItem> entries{{"Options.dat", text}, {"a.bmp", text}};
   ASSERT_TRUE(WriteFileBytes(dir / "Slate.asz", PackSkin(entries, text)));
@@ -164,7 +164,6 @@ TEST(SkinPackageRoundTrip, UnpackSkinFileReadsTheFileAndMissingFileIsFalse) {
   EXPECT_EQ(c.FileCount(), 1);  // a missing file leaves the open package alone
   EXPECT_FALSE(ExtractPreviewFromFile(preview, dir / "Missing.asz"));
   EXPECT_TRUE(errors.errors.empty());
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

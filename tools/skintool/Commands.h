@@ -1,0 +1,8 @@
+#pragma once
+// The subcommands, one file each; Commands.cpp lists them.
+#include "tools/skintool/SkinTool.h"
+
+extern const SkinToolCommand kPackCommand;
+extern const SkinToolCommand kUnpackCommand;
+extern const SkinToolCommand kListCommand;
+extern const SkinToolCommand kPreviewCommand;

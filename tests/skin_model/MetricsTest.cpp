@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include "tests/skin_fixtures/FixtureSkins.h"
+#include "tests/skin_fixtures/ImageWriters.h"
+
+namespace {
+
+const char kGlobals[] =
+    "[GLOBALINFO]\nMASTERBITMAP=MASTER.PNG\nTITLEHEIGHT=30\nTITLEHEIGHT*150=45\nBORDERWIDTH=0\n"
+    "COMBOMARGIN=1\nALIGNOFFSET=3\nWSHRAD=10\nWSHRAD*200=11\n";
+
+// A border picture of its own: two 24 x 24 state images with 12-pixel margins.
+FixtureSkin WithFileBorder(std::string options) {
+  FixtureSkin skin = SmallSkin(std::move(options));
+  skin.Add("FRAME.BMP", EncodeBmp(PatternPicture(48, 24)));
+  return skin;
+}
+
+}  // namespace
+
+TEST(Metrics, BasicSizesScaleWithPixelsPerInch) {
+  const struct {
+    int ppi, spacing, line, arrow, smallArrow, scrollBtn;
+  } cases[] = {{96, 4, 2, 5, 4, 16}, {120, 5, 2, 6, 5, 20}, {144, 6, 3, 7, 6, 24}, {192, 8, 4, 10, 8, 32}};
+  for (const auto& c : cases) {
+    TacSkinData d(nullptr, c.ppi);
+    d.LoadParams();
+    EXPECT_EQ((std::array{d.Spacing, d.LineWidth, d.ArrowSize, d.SmallArrowSize, d.ScrollBtnLength}),
+              (std::array{c.spacing, c.line, c.arrow, c.smallArrow, c.scrollBtn}))
+        << c.ppi;
+  }
+}
+
+TEST(Metrics, ScaledReadsTakeTheSlotsVariantElseScaleThePlainValue) {
+  const struct {
+    int ppi, titleHeight, comboMargin, alignOffset, alignOffsetR, shadowRadius;
+  } cases[] = {
+      {96, 30, 1, 3, 3, 10},
+      {120, 37, 1, 3, 3, 12},   // 30 * 120 / 96 = 37.5, cut to 37
+      {134, 41, 1, 4, 4, 13},
+      {135, 45, 1, 4, 4, 14},   // the "*150" variant as written
+      {144, 45, 2, 4, 4, 15},
+      {192, 60, 2, 6, 6, 11},
+  };
+  const FixtureSkin skin = SmallSkin(kGlobals);
+  for (const auto& c : cases) {
+    const LoadedModel m = LoadModel(skin, c.ppi);
+    const TacSkinData& d = *m.Data;
+    EXPECT_EQ(d.ExTitleHeight, c.titleHeight) << c.ppi;
+    EXPECT_EQ(d.ExMaxHeight, c.titleHeight) << c.ppi;
+    EXPECT_EQ(d.ComboBoxMargin, c.comboMargin) << c.ppi;
+    EXPECT_EQ(d.ExShadowOffs, c.alignOffset) << c.ppi;
+    EXPECT_EQ(d.ExShadowOffsR, c.alignOffsetR) << c.ppi;  // the first value, not scaled twice
+    EXPECT_EQ(d.ExShadowOffsB, c.alignOffsetR) << c.ppi;
+    EXPECT_EQ(d.WndShadowRadius, c.shadowRadius) << c.ppi;
+    EXPECT_EQ(d.ExBorderWidth, 1) << c.ppi;                // at least one pixel
+    EXPECT_EQ(d.ExContentOffs, 4 * c.ppi / 96) << c.ppi;   // the system's frame width
+  }
+}
+
+TEST(Metrics, BorderRelativeReadsFollowTheDensityOfTheExtendedBorder) {
+  const FixtureSkin skin = WithFileBorder(
+      "[GLOBALINFO]\nMASTERBITMAP=MASTER.PNG\nEXBORDER=!FRAME.BMP!2!0!0!0012!0012!0012!0012!1\n"
+      "EXBORDER*200=!FRAME.BMP!2!0!0!0012!0012!0012!0012!1\nTITLEHEIGHT=20\nTITLEHEIGHT*200=50\n");
+  const struct {
+    int ppi, titleHeight;
+  } cases[] = {{96, 20}, {144, 37}, {192, 50}};
+  for (const auto& c : cases) EXPECT_EQ(LoadModel(skin, c.ppi).Data->ExTitleHeight, c.titleHeight) << c.ppi;
+}
+
+TEST(Metrics, TitleGlyphsFallBackAndShareGlowFrames) {
+  const LoadedModel m = LoadModel(SmallSkin(
+      "[GLOBALINFO]\nMASTERBITMAP=MASTER.PNG\nBICONCLOSE=@0000@0000@0030@0010@3@0\nBICONMAX=@0000@0010@0030@0020@3@0\n"
+      "SICONMAX=@0000@0020@0030@0030@3@0\nBICONCLOSEGLOW=2\nBICONCLOSEGLOWMARGIN=3\n"
+      "BICONCLOSEGLOW0=@0030@0000@0040@0010@1@0\nBICONCLOSEGLOW1=@0030@0010@0040@0020@1@0\n"
+      "BICONMAXGLOW0=@0030@0020@0040@0030@1@0\n"),
+      96);
+  const TacSkinData& d = *m.Data;
+  const int close = d.GetMaskIndex("GLOBALINFO", "BICONCLOSE"), max = d.GetMaskIndex("GLOBALINFO", "BICONMAX");
+  EXPECT_EQ(d.TitleGlyphs[1], close);
+  EXPECT_EQ(d.TitleGlyphs[0], close);  // no BICLOSEALONE: the close glyph
+  EXPECT_EQ(d.TitleGlyphs[6], close);  // no SICONCLOSE: the big one
+  EXPECT_EQ(d.TitleGlyphs[7], d.GetMaskIndex("GLOBALINFO", "SICONMAX"));
+  EXPECT_EQ(d.TitleGlyphs[2], max);
+  EXPECT_EQ(d.TitleGlyphs[11], -1);
+  EXPECT_EQ(d.TitleGlyphs[12], -1);
+  EXPECT_EQ(d.TitleGlows[1], (std::vector{d.GetMaskIndex("GLOBALINFO", "BICONCLOSEGLOW0"), d.GetMaskIndex("GLOBALINFO", "BICONCLOSEGLOW1")}));
+  EXPECT_EQ(d.TitleGlows[2], (std::vector{d.GetMaskIndex("GLOBALINFO", "BICONMAXGLOW0"), -1}));
+  EXPECT_EQ(d.TitleGlows[0], d.TitleGlows[1]);
+  EXPECT_EQ(d.GlowMargins[0], 3);
+  EXPECT_TRUE(d.TitleGlows[5].empty());
+}
+
+TEST(Metrics, AbsurdGlowFrameCountIsCapped) {
+  const LoadedModel m = LoadModel(SmallSkin("[GLOBALINFO]\nMASTERBITMAP=MASTER.PNG\nBICONCLOSEGLOW=2000000000\n"), 96);
+  EXPECT_EQ(m.Data->TitleGlows[1].size(), static_cast<size_t>(kMaxTitleGlowFrames));
+  EXPECT_TRUE(LoadModel(SmallSkin("[GLOBALINFO]\nBICONCLOSEGLOW=-4\n"), 96).Data->TitleGlows[1].empty());
+}
+
+TEST(Metrics, WindowShadowComesFromTheExtendedBorderOrIsGenerated) {
+  const auto on = [](TacSkinSettings& s) { s.ExtendedBorders = true; };
+  const struct {
+    const char* options;
+    bool extended;
+    TRect shadow;
+    int templateWidth;
+  } cases[] = {
+      {"[GLOBALINFO]\n", false, {0, 0, 0, 0}, 0},
+      {"[GLOBALINFO]\n", true, {13, 11, 13, 15}, 26},
+      {"[GLOBALINFO]\nWSHSIZE=10\nWSHOFFS=3\n", true, {10, 7, 10, 13}, 20},
+      {"[GLOBALINFO]\nEXBORDER=!FRAME.BMP!2!0!0!0012!0012!0012!0012!1\nFORMOFFSET=4\n", true, {8, 8, 8, 8}, 24},
+      {"[GLOBALINFO]\nEXBORDER=!FRAME.BMP!2!0!0!0012!0012!0012!0012!1\nFORMOFFSET=4\nBORDERMODE=1\n", true, {4, 4, 4, 4}, 24},
+      // an extended border cut from the master bitmap counts as none
+      {"[GLOBALINFO]\nMASTERBITMAP=MASTER.PNG\nEXBORDER=^0000^0000^0048^0024^0012^0012^0012^0012^2^0^1\n", true, {13, 11, 13, 15}, 26},
+  };
+  for (const auto& c : cases) {
+    const LoadedModel m =
+        LoadModel(WithFileBorder(c.options), 96, [&](TacSkinSettings& s) { s.ExtendedBorders = c.extended; });
+    const TacSkinData& d = *m.Data;
+    EXPECT_EQ(d.FormShadowSize, c.shadow) << c.options;
+    EXPECT_EQ(d.ShdaTemplate.width(), c.templateWidth) << c.options;
+    EXPECT_EQ(d.ShdiTemplate.width(), c.templateWidth) << c.options;
+  }
+  const LoadedModel bordered = LoadModel(WithFileBorder(cases[3].options), 96, on);
+  const TacSkinData& d = *bordered.Data;
+  ASSERT_GE(d.ExBorder, 0);
+  const PixelImage& frame = *d.ma[static_cast<size_t>(d.ExBorder)].Bmp;
+  EXPECT_EQ(d.ShdiTemplate.at(5, 5), frame.at(5, 5));    // first state image: inactive
+  EXPECT_EQ(d.ShdaTemplate.at(5, 5), frame.at(29, 5));   // second: active
+  // The generated shadow is opaque under the window and fades outwards, in the shadow colour's opacity.
+  const LoadedModel plain = LoadModel(WithFileBorder("[GLOBALINFO]\n"), 96, on);
+  const PixelImage& active = plain.Data->ShdaTemplate;
+  EXPECT_EQ(PixelA(active.at(13, 15)), 0x99u);
+  EXPECT_LT(PixelA(active.at(0, 15)), 0x10u);
+  EXPECT_EQ(PixelA(plain.Data->ShdiTemplate.at(13, 15)), 0x44u);
+}
+
+TEST(Metrics, OuterEffectsFromAnElementOrGenerated) {
+  const LoadedModel m = LoadModel(SmallSkin(
+      "[GLOBALINFO]\nMASTERBITMAP=MASTER.PNG\nSH_SOURCE=1\nSH_MASK=^0000^0000^0020^0040^0008^0008^0008^0008^1^1^1\n"
+      "LO_COLORT=255\n"),
+      96, [](TacSkinSettings& s) { s.ScaleSlot = 1; });
+  const TacSkinData& d = *m.Data;
+  const TacOutEffData& shadow = d.oe[1];
+  ASSERT_GE(shadow.Mask, 0);
+  const TsMaskData& sh = d.ma[static_cast<size_t>(shadow.Mask)];
+  EXPECT_EQ(sh.ClassName, "GLOBALINFO");
+  EXPECT_EQ(sh.PropertyName, "SH_MASK");
+  EXPECT_EQ(sh.ImgType, TacImgType::itisaBorder);
+  EXPECT_EQ(sh.Cfg, 0);
+  EXPECT_EQ(sh.Bmp, nullptr);  // the plain key at 96 PPI: a piece of the master bitmap
+  EXPECT_EQ((std::array{shadow.OffsetL, shadow.OffsetT, shadow.OffsetR, shadow.OffsetB}), (std::array{3, 2, 3, 6}));
+  EXPECT_EQ(shadow.Opacity, 60);
+  EXPECT_EQ(shadow.WidthL, -1);
+
+  const TacOutEffData& light = d.oe[0];
+  ASSERT_GE(light.Mask, 0);
+  const TsMaskData& lo = d.ma[static_cast<size_t>(light.Mask)];
+  EXPECT_EQ(d.CacheEntryOf(lo)->FileName, "OuterCalc");
+  EXPECT_EQ((std::array{light.WidthL, light.WidthT, light.WidthR, light.WidthB}), (std::array{2, 2, 2, 5}));
+  EXPECT_EQ(lo.R, (TRect{0, 0, 4, 14}));
+  EXPECT_EQ(lo.Bmp->at(0, 3), ColorToPixel(0xFFFFFF));  // left side white
+  EXPECT_EQ(lo.Bmp->at(2, 0), ColorToPixel(255));       // top side as given
+  EXPECT_EQ(light.Opacity, 200);
+
+  // The plain key at a larger density follows the scaling setting (here 125 %).
+  const LoadedModel scaled = LoadModel(SmallSkin(
+      "[GLOBALINFO]\nMASTERBITMAP=MASTER.PNG\nSH_SOURCE=1\nSH_MASK=^0000^0000^0020^0040^0008^0008^0008^0008^1^1^1\n"),
+      144, [](TacSkinSettings& s) { s.ScaleSlot = 1; });
+  const TsMaskData& big = scaled.Data->ma[static_cast<size_t>(scaled.Data->oe[1].Mask)];
+  ASSERT_NE(big.Bmp, nullptr);
+  EXPECT_EQ(big.R, (TRect{0, 0, 25, 50}));
+  EXPECT_EQ(big.WL, 10);
+}

@@ -4,6 +4,6 @@
 
 std::span<const SkinToolCommand> SkinToolCommands() {
   // Listed in this order by --help.
-  static const std::array kCommands{kPackCommand, kUnpackCommand, kListCommand, kPreviewCommand};
+  static const std::array kCommands{kPackCommand, kUnpackCommand, kListCommand, kPreviewCommand, kModelCommand};
   return kCommands;
 }

@@ -6,3 +6,4 @@ extern const SkinToolCommand kPackCommand;
 extern const SkinToolCommand kUnpackCommand;
 extern const SkinToolCommand kListCommand;
 extern const SkinToolCommand kPreviewCommand;
+extern const SkinToolCommand kModelCommand;

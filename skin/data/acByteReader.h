@@ -5,6 +5,7 @@
 #include <cstring>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "skin/data/acZLibEx.h"
 
@@ -16,19 +17,19 @@ class ByteReader {
   size_t Remaining() const { return data_.size() - pos_; }
   std::span<const uint8_t> Rest() const { return data_.subspan(pos_); }
 
-  std::span<const uint8_t> Bytes(size_t n, const std::string& what) {
-    if (n > Remaining()) throw SkinPackageError("the data ends inside " + what);
+  std::span<const uint8_t> Bytes(size_t n, std::string_view what) {
+    if (n > Remaining()) throw SkinPackageError("the data ends inside " + std::string(what));
     const auto bytes = data_.subspan(pos_, n);
     pos_ += n;
     return bytes;
   }
-  void Skip(size_t n, const std::string& what) { Bytes(n, what); }
-  uint8_t U8(const std::string& what) { return Bytes(1, what)[0]; }
-  uint32_t U32(const std::string& what) {
+  void Skip(size_t n, std::string_view what) { Bytes(n, what); }
+  uint8_t U8(std::string_view what) { return Bytes(1, what)[0]; }
+  uint32_t U32(std::string_view what) {
     const auto b = Bytes(4, what);
     return uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 | uint32_t{b[3]} << 24;
   }
-  uint64_t U64(const std::string& what) {
+  uint64_t U64(std::string_view what) {
     const uint64_t low = U32(what);
     return low | uint64_t{U32(what)} << 32;
   }

@@ -12,36 +12,37 @@ namespace {
 // that bound cannot be true, so it is refused before anything is allocated for it.
 constexpr uint64_t kMaxDeflateRatio = 1032;
 
-std::string EntryLabel(uint32_t index, uint32_t count) {
-  return "entry " + std::to_string(index + 1) + " of " + std::to_string(count);
+std::string EntryLabel(uint32_t index, uint32_t count, const std::string& name) {
+  std::string label = "entry " + std::to_string(index + 1) + " of " + std::to_string(count);
+  return name.empty() ? label : label + " (\"" + name + "\")";
+}
+
+void ReadEntry(ByteReader& in, ZlibInflater& inflater, std::string& name, TacSkinConvertor& convertor) {
+  const uint32_t nameLength = in.U32("its name length");
+  name = AnsiToUtf8(in.Bytes(nameLength, "its name"));
+  const uint32_t size = in.U32("its size");
+  if (size > kMaxEntrySize || size > in.Remaining() * kMaxDeflateRatio)
+    throw SkinPackageError("its declared size is impossibly large");
+  std::vector<uint8_t> content(size);
+  in.Skip(inflater.InflateExact(in.Rest(), content), "its data");
+  if (SameTextAscii(name, kOptionsFileName)) {
+    if (convertor.Options) throw SkinPackageError("the package holds more than one options file");
+    convertor.Options = std::move(content);
+    convertor.OptionsName = name;
+  } else {
+    convertor.Files.push_back({name, FileTypeOf(name), std::move(content)});
+  }
 }
 
 void ReadEntries(ByteReader& in, TacSkinConvertor& convertor) {
   const uint32_t count = in.U32("the entry count");
-  const std::string optionsName = AsciiUpper(kOptionsFileName);
   ZlibInflater inflater;
   for (uint32_t i = 0; i < count; ++i) {
-    const std::string label = EntryLabel(i, count);
-    const uint32_t nameLength = in.U32("the name length of " + label);
-    std::string name = AnsiToUtf8(in.Bytes(nameLength, "the name of " + label));
-    const std::string where = label + " (\"" + name + "\")";
-    const uint32_t size = in.U32("the size of " + where);
-    if (size > kMaxEntrySize || size > in.Remaining() * kMaxDeflateRatio)
-      throw SkinPackageError("the declared size of " + where + " is impossibly large");
-
-    std::vector<uint8_t> content(size);
+    std::string name;
     try {
-      in.Skip(inflater.InflateExact(in.Rest(), content), where);
+      ReadEntry(in, inflater, name, convertor);
     } catch (const SkinPackageError& e) {
-      throw SkinPackageError(where + ": " + e.what());
-    }
-    if (AsciiUpper(name) == optionsName) {
-      if (convertor.Options) throw SkinPackageError("the package holds more than one options file");
-      convertor.Options = std::move(content);
-      convertor.OptionsName = std::move(name);
-    } else {
-      const TacFileType type = FileTypeOf(name);
-      convertor.Files.push_back({std::move(name), type, std::move(content)});
+      throw SkinPackageError(EntryLabel(i, count, name) + ": " + e.what());
     }
   }
 }

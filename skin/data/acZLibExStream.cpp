@@ -35,7 +35,8 @@ size_t ZlibInflater::InflateExact(std::span<const uint8_t> input, std::span<uint
       stream_.avail_in = static_cast<uInt>(chunk);
       fed += chunk;
     }
-    const int rc = inflate(&stream_, Z_NO_FLUSH);
+    // Z_FINISH once all input is in: zlib then writes straight to the output, no window.
+    const int rc = inflate(&stream_, fed == input.size() ? Z_FINISH : Z_NO_FLUSH);
     if (rc == Z_STREAM_END) break;
     if (rc == Z_MEM_ERROR) throw std::bad_alloc();
     if (rc == Z_DATA_ERROR || rc == Z_NEED_DICT || rc == Z_STREAM_ERROR)

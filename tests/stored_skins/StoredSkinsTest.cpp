@@ -66,11 +66,11 @@ TEST(StoredSkins, PropertiesSurviveTheFormDataStream) {
   EXPECT_EQ(plainStream, std::vector<uint8_t>{0});
 }
 
-std::vector<uint8_t> Property(std::string_view name, std::vector<uint8_t> value) {
-  std::vector<uint8_t> out{static_cast<uint8_t>(name.size())};
-  out.insert(out.end(), name.begin(), name.end());
-  out.insert(out.end(), value.begin(), value.end());
-  return out;
+std::vector<uint8_t> Property(std::string_view name, const std::vector<uint8_t>& value) {
+  std::string out(1, static_cast<char>(name.size()));
+  out += name;
+  out.append(value.begin(), value.end());
+  return {out.begin(), out.end()};
 }
 
 TEST(StoredSkins, ReadsOtherValueEncodingsOfTheSameProperties) {

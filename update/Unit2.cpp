@@ -1,10 +1,37 @@
 #include "update/Unit2.h"
 
-TForm2::TForm2() : marv::Form(L"Form2") {
+#include "common/uCommonFunc.h"
+#include "update/UpdateAddresses.h"
+
+TForm2::TForm2()
+    : marv::Form(L"Form2"),
+      lbl1(Add<marv::Label>(L"lbl1")),
+      lbl2(Add<marv::Label>(L"lbl2")),
+      btn2(Add<marv::SpeedButton>(L"btn2")),
+      btn1(Add<marv::PushButton>(L"btn1")) {
   SetCaption(L"关于");
   SetBorderStyle(marv::BorderStyle::Dialog);
   SetPosition(marv::FormPosition::MainFormCenter);
   SetClientSize(301, 119);
   SetColor(marv::kButtonFaceColor);
   SetFont(marv::Font(L"Tahoma", -11, DEFAULT_CHARSET, marv::kWindowTextColor));
+
+  lbl1.SetBounds(20, 24, 266, 19);
+  lbl1.SetCaption(L"Windows 10预装应用管家，瘦身您的Windows ！");
+  lbl1.SetFont(marv::Font(L"Segoe Print", -11, ANSI_CHARSET));
+
+  lbl2.SetBounds(136, 56, 68, 13);
+  lbl2.SetCaption(L"请多多支持~");
+
+  btn2.SetBounds(20, 86, 61, 22);
+  btn2.SetCaption(L"检查更新");
+  btn2.OnClick = [this](marv::Control& sender) { btn2Click(sender); };
+
+  btn1.SetBounds(202, 86, 75, 25);
+  btn1.SetCaption(L"确定");
+  btn1.OnClick = [this](marv::Control& sender) { btn1Click(sender); };
 }
+
+void TForm2::btn1Click(marv::Control&) { Close(); }
+
+void TForm2::btn2Click(marv::Control&) { OpenUrl(ProductPageAddress()); }

@@ -1,8 +1,22 @@
 #pragma once
-// The About window, made hidden at start and shown modally by the main window.
+// The About window: made hidden at start and shown modally by the main window's "关于",
+// the same window every time, for the whole run.
 #include "framework/Form.h"
+#include "framework/Label.h"
+#include "framework/PushButton.h"
+#include "framework/SpeedButton.h"
 
 class TForm2 : public marv::Form {
  public:
   TForm2();
+
+  // "确定": closes the window.
+  void btn1Click(marv::Control& Sender);
+  // "检查更新": opens the product page; the window stays.
+  void btn2Click(marv::Control& Sender);
+
+  marv::Label& lbl1;
+  marv::Label& lbl2;
+  marv::SpeedButton& btn2;
+  marv::PushButton& btn1;
 };

@@ -2,18 +2,13 @@
 
 #include <windows.h>
 
-#include <string_view>
-
 #include "common/uCommonFunc.h"
 #include "update/DetailText.h"
 #include "update/UpdateAddresses.h"
 #include "update/UpdateRules.h"
+#include "update/WideStrings.h"
 
 namespace {
-
-// wchar_t is UTF-16 on Windows: the portable rules take the same code units.
-std::u16string ToU16(std::wstring_view text) { return {text.begin(), text.end()}; }
-std::wstring ToWide(std::u16string_view text) { return {text.begin(), text.end()}; }
 
 std::wstring EnvironmentVariable(const wchar_t* name) {
   std::wstring value;

@@ -96,7 +96,7 @@ class TacSkinData {
   const TacBmpData* CacheEntryOf(const TsMaskData& Mask) const;
 
   int ScaleInt(int Value) const { return FOwner ? FOwner->ScaleInt(Value) : Value; }
-  const TacOptionsFile* Options() const { return FOwner ? FOwner->Options() : nullptr; }
+  const TacOptionsFile* Options() const { return FOwner ? FOwner->OptionsFile() : nullptr; }
 
   bool Initializing = false;
   std::vector<TacBmpData> BmpArray;

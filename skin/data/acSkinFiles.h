@@ -38,7 +38,7 @@ class TacSkinFiles final : public IacSkinSource {
   void SetSystemLook(const ISystemLook& look) { look_ = &look; }
   TColor Shadow1Color() const { return shadow1Color_; }
 
-  const TacOptionsFile* Options() const override { return &options_; }
+  const TacOptionsFile* OptionsFile() const override { return &options_; }
   std::optional<std::span<const uint8_t>> FindEntry(std::string_view upperName) const override;
   PixelImage* MasterBitmap() override { return master_ ? &*master_ : nullptr; }
   const ISystemLook& SystemLook() const override { return *look_; }

@@ -28,7 +28,7 @@ class IacSkinSource {
   virtual ~IacSkinSource() = default;
 
   // The open options file; null when no skin is open.
-  virtual const TacOptionsFile* Options() const = 0;
+  virtual const TacOptionsFile* OptionsFile() const = 0;
   // The bytes of an image file the options name (an upper-cased name): the package entry
   // of that name, or the file of the skin folder. Valid while the source lives.
   virtual std::optional<std::span<const uint8_t>> FindEntry(std::string_view upperName) const = 0;

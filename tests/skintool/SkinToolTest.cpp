@@ -1,28 +1,14 @@
 // skintool run in-process on real files in a scratch folder.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "skin/data/acZLibEx.h"
 #include "tests/skin_package/PackageFixtures.h"
 #include "tests/skin_package/ScratchDir.h"
-#include "tools/skintool/SkinTool.h"
+#include "tests/skintool/SkinToolRunner.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct ToolRun {
-  int code;
-  std::string out, err;
-};
-
-ToolRun SkinTool(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  ToolIo io{out, err};
-  const int code = RunSkinTool(args, io);
-  return {code, out.str(), err.str()};
-}
 
 void Write(const fs::path& file, std::string_view bytes) { ASSERT_TRUE(WriteFileBytes(file, Bytes(bytes))); }
 std::vector<uint8_t> Read(const fs::path& file) { return ReadFileBytes(file).value_or(std::vector<uint8_t>{}); }

@@ -55,11 +55,9 @@ TEST_P(SlateAtDensity, EveryElementLiesInsideItsPicture) {
   }
 }
 
-// Every element has a picture drawn for this density, so none is resampled. The window
-// shadow alone is scaled: it has no edge to lose.
+// Every element has a picture drawn for this density, so none is resampled.
 TEST_P(SlateAtDensity, ElementsAreDrawnForThisDensity) {
   for (const TsMaskData& m : Data().ma) {
-    if (m.PropertyName == "EXBORDER") continue;
     EXPECT_EQ(m.DivPPI, GetParam()) << m.ClassName << " " << m.PropertyName;
     EXPECT_EQ(m.MulPPi, GetParam()) << m.ClassName << " " << m.PropertyName;
   }
@@ -82,14 +80,18 @@ TEST_P(SlateAtDensity, FacesHaveTheColoursTheirSectionsName) {
   }
 }
 
-// Title buttons are one pixel lower than the title, leaving its top edge line alone.
+// Title buttons are two lines lower than the title: centred in it they leave its top edge
+// line and its bottom hairline alone.
 TEST_P(SlateAtDensity, TitleButtonsFitTheTitle) {
+  const int line = GetParam() >= 192 ? 2 : 1;
   for (int glyph = 1; glyph <= 5; ++glyph) {
     const int index = Data().TitleGlyphs[static_cast<size_t>(glyph)];
     ASSERT_GE(index, 0) << kTitleGlyphNames[static_cast<size_t>(glyph)];
     const TsMaskData& m = Data().ma[static_cast<size_t>(index)];
     EXPECT_EQ(m.ImageCount, 3);
-    EXPECT_EQ(m.Height, Data().ExTitleHeight - 1) << m.PropertyName;
+    EXPECT_EQ(m.Height, Data().ExTitleHeight - 2 * line) << m.PropertyName;
+    const int vcenter = Data().ExTitleHeight - Data().ExTitleHeight / 2;
+    EXPECT_EQ(vcenter - m.Height / 2, line) << m.PropertyName << ": the top of a button centred in the title";
   }
   EXPECT_EQ(Data().TitleGlyphs[0], Data().TitleGlyphs[1]);  // close alone: the close button
 }
@@ -119,7 +121,8 @@ TEST_P(SlateAtDensity, WindowShadowReachesFurthestDownAndDarkensWhenActive) {
 }
 
 TEST_P(SlateAtDensity, MetricsScaleWithTheDensity) {
-  EXPECT_EQ(Data().ExTitleHeight, 30 * GetParam() / 96);
+  const std::map<int, int> titles{{96, 30}, {120, 38}, {144, 46}, {192, 60}};
+  EXPECT_EQ(Data().ExTitleHeight, titles.at(GetParam()));
   EXPECT_EQ(Data().ExBorderWidth, 4 * GetParam() / 96);
   EXPECT_EQ(Data().ExContentOffs, 0);
 }

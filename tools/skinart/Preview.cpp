@@ -58,8 +58,8 @@ PixelImage DrawPreview(const SkinLayout& layout) {
   StampState(picture, PaintWindowFrames(form), 1, wx, wy);
   Stamp(picture, Solid(ww, title, band.Face(1)), wx, wy);
   StampState(picture, PaintTitleFrames(band), 1, wx, wy);
-  StampState(picture, PaintCloseButton(SpecOf(layout, "GLOBALINFO", "BICONCLOSE", 46, 29)), 1, wx + ww - 47, wy + 1);
-  StampState(picture, PaintMinimizeButton(SpecOf(layout, "GLOBALINFO", "BICONMIN", 46, 29)), 0, wx + ww - 93, wy + 1);
+  StampState(picture, PaintCloseButton(SpecOf(layout, "GLOBALINFO", "BICONCLOSE", 46, 28)), 1, wx + ww - 47, wy + 1);
+  StampState(picture, PaintMinimizeButton(SpecOf(layout, "GLOBALINFO", "BICONMIN", 46, 28)), 0, wx + ww - 93, wy + 1);
 
   const auto buttons = PaintButtonFaces(SpecOf(layout, "SPEEDBUTTON", "BORDERSMASK", 66, 22));
   for (int row = 0; row < 3; ++row)

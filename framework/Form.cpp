@@ -154,6 +154,20 @@ void Form::PlaceWindow() {
     at = CentredIn(main, size);
   }
   SetWindowPos(Handle(), nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  FitClientArea();
+}
+
+void Form::FitClientArea() {
+  // The frame may differ from what AdjustWindowRectExForDpi expected (a system that draws
+  // frames at another density): correct the window by what the client area is off.
+  const RECT& layout = LayoutBounds();
+  const SIZE wanted{ScaleToDpi(layout.right - layout.left, dpi_), ScaleToDpi(layout.bottom - layout.top, dpi_)};
+  const SIZE client = ClientSizeInPixels();
+  if (client.cx == wanted.cx && client.cy == wanted.cy) return;
+  RECT window;
+  GetWindowRect(Handle(), &window);
+  SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left + wanted.cx - client.cx,
+               window.bottom - window.top + wanted.cy - client.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 }
 
 void Form::BoundsChanged() {
@@ -166,6 +180,7 @@ void Form::ChangeDpi(int dpi, const RECT& suggested) {
   const SIZE size = WindowSizeFor(dpi);
   SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, size.cx, size.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
+  FitClientArea();
   ApplyFont();
   Broadcast(CM_DPICHANGED, old, dpi);
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);

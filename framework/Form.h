@@ -84,6 +84,7 @@ class Form : public WinControl {
   DWORD ExStyle() const;
   SIZE WindowSizeFor(int dpi) const;
   void PlaceWindow();
+  void FitClientArea();
   void ChangeDpi(int dpi, const RECT& suggested);
   bool DispatchMenuCommand(WPARAM wParam);
 

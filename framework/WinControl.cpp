@@ -300,6 +300,13 @@ void WinControl::WndProc(Message& m) {
         }
       }
       break;
+    case WM_GETFONT:
+      // Our own window classes draw with GetFont(); answer with it like a system control.
+      if (baseProc_ == DefWindowProcW) {
+        m.Result = reinterpret_cast<LRESULT>(GetFont().Handle(Dpi()));
+        return;
+      }
+      break;
     case WM_DESTROY:
       WindowDestroying();
       break;

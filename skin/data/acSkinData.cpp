@@ -146,6 +146,14 @@ int TacSkinData::GetTextureIndex(int SkinIndex, std::string_view PropName) const
   });
 }
 
+int TacSkinData::BrightMin() const {
+  return Options() ? Options()->ReadInteger("GLOBALINFO", "BRIGHTMIN", -50) : -50;
+}
+
+int TacSkinData::BrightMax() const {
+  return Options() ? Options()->ReadInteger("GLOBALINFO", "BRIGHTMAX", 50) : 50;
+}
+
 PixelBuffer TacSkinData::MaskSource(const TsMaskData& Mask) const {
   if (Mask.Bmp != nullptr) return Mask.Bmp->view();
   PixelImage* master = FOwner ? FOwner->MasterBitmap() : nullptr;

@@ -96,6 +96,10 @@ class TacSkinData {
   const TacBmpData* CacheEntryOf(const TsMaskData& Mask) const;
 
   int ScaleInt(int Value) const { return FOwner ? FOwner->ScaleInt(Value) : Value; }
+  bool Active() const { return FOwner != nullptr && FOwner->Settings().Active; }
+  // The brightness range the skin allows ("BRIGHTMIN", "BRIGHTMAX").
+  int BrightMin() const;
+  int BrightMax() const;
   const TacOptionsFile* Options() const { return FOwner ? FOwner->OptionsFile() : nullptr; }
 
   bool Initializing = false;

@@ -220,6 +220,17 @@ TEST(ElementTable, PngElementsArePremultipliedExceptBorders) {
   EXPECT_EQ(edge->Bmp->at(0, 0), MakePixel(200, 100, 50, 128));
 }
 
+TEST(ElementTable, WithoutCompositionNearWhiteIsCappedInsteadOfPremultiplied) {
+  PixelImage picture(3, 1);
+  picture.at(0, 0) = MakePixel(250, 245, 255, 128);
+  picture.at(1, 0) = MakePixel(250, 244, 255, 128);
+  picture.at(2, 0) = 0x00FFFFFF;
+  PremultiplyElement(picture.view(), false);
+  EXPECT_EQ(picture.at(0, 0), MakePixel(244, 244, 244, 128));
+  EXPECT_EQ(picture.at(1, 0), MakePixel(125, 122, 127, 128));
+  EXPECT_EQ(picture.at(2, 0), 0u);
+}
+
 TEST(ElementTable, SectionsWithGeneratedOuterImages) {
   const LoadedModel m = LoadModel(SmallSkin(
       "[GLOBALINFO]\nMASTERBITMAP=MASTER.PNG\n"

@@ -1,49 +1,15 @@
 #include "skin/data/acSkinRecolor.h"
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
 
 #include "skin/data/acColorAdjust.h"
 #include "skin/data/acOptionsFile.h"
 #include "skin/data/acSkinPixels.h"
 #include "skin/data/acSystemLook.h"
+#include "skin/paint/acColorOps.h"
 
 namespace {
-
-// TEMPORARY, until the painters' colour operations (skin/paint/acColorOps.h) are committed:
-// the same formulas, kept private to this file.
-int Channel(uint32_t c, int shift) { return static_cast<int>((c >> shift) & 0xFF); }
-uint32_t WithChannels(uint32_t from, int r, int g, int b) {
-  return (from & 0xFF000000u) | static_cast<uint32_t>(r) | static_cast<uint32_t>(g) << 8 | static_cast<uint32_t>(b) << 16;
-}
-int RoundChannel(double v) { return std::clamp(static_cast<int>(std::lrint(v)), 0, 255); }
-
-uint32_t ShiftHue(uint32_t color, int degrees) {
-  const int r = Channel(color, 0), g = Channel(color, 8), b = Channel(color, 16);
-  const int max = std::max({r, g, b}), min = std::min({r, g, b});
-  const double delta = max - min;
-  if (delta == 0) return color;
-  double hue = max == r ? 60.0 * std::fmod((g - b) / delta + 6.0, 6.0)
-             : max == g ? 60.0 * ((b - r) / delta + 2.0)
-                        : 60.0 * ((r - g) / delta + 4.0);
-  hue = std::fmod(hue + degrees, 360.0);
-  if (hue < 0) hue += 360.0;
-  const double x = delta * (1.0 - std::abs(std::fmod(hue / 60.0, 2.0) - 1.0));
-  double rgb[3] = {0, 0, 0};
-  static constexpr int kMajor[6] = {0, 1, 1, 2, 2, 0}, kMinor[6] = {1, 0, 2, 1, 0, 2};
-  const int sector = static_cast<int>(hue / 60.0) % 6;
-  rgb[kMajor[sector]] = delta;
-  rgb[kMinor[sector]] = x;
-  return WithChannels(color, RoundChannel(rgb[0] + min), RoundChannel(rgb[1] + min), RoundChannel(rgb[2] + min));
-}
-
-uint32_t ChangeSaturation(uint32_t color, int amount) {
-  const int r = Channel(color, 0), g = Channel(color, 8), b = Channel(color, 16);
-  const int y = static_cast<int>(std::lrint(0.299 * r + 0.587 * g + 0.114 * b));
-  const auto adjust = [&](int ch) { return std::clamp(((amount + 255) * ch - y * amount) >> 8, 0, 255); };
-  return WithChannels(color, adjust(r), adjust(g), adjust(b));
-}
 
 using ColorOp = std::function<TColor(TColor)>;
 

@@ -21,6 +21,15 @@ class WinControl : public Control {
 
   bool IsWindowed() const override { return true; }
   HWND Handle() const { return hwnd_; }
+  // The control behind a window that this framework made in this process; null for any
+  // other window. Lets tests find a form from what is on the screen.
+  static WinControl* FromHandle(HWND window) {
+    DWORD process = 0;
+    if (!window || !GetWindowThreadProcessId(window, &process) || process != GetCurrentProcessId() ||
+        GetClassLongPtrW(window, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&WindowProcedure))
+      return nullptr;
+    return reinterpret_cast<WinControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  }
   // Creates the window (and the windows of windowed children) once the parent has one.
   void HandleNeeded();
   void DestroyHandle();

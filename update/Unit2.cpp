@@ -23,6 +23,10 @@ TForm2::TForm2()
   lbl2.SetBounds(136, 56, 68, 13);
   lbl2.SetCaption(L"请多多支持~");
 
+  // Designer labels: sized by their caption in their font.
+  lbl1.SetAutoSize(true);
+  lbl2.SetAutoSize(true);
+
   btn2.SetBounds(20, 86, 61, 22);
   btn2.SetCaption(L"检查更新");
   btn2.OnClick = [this](marv::Control& sender) { btn2Click(sender); };

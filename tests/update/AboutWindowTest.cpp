@@ -29,7 +29,7 @@ TEST_F(AboutWindowTest, CheckForUpdatesOpensTheProductPageAndOkClosesTheSameWind
   ProgramUnderTest program(ProgramPath());
   HWND main = program.WaitForWindow(IsMainWindow);
   ASSERT_TRUE(main);
-  WaitUntilIdle(main);
+  WaitForTheCheckToEnd();
 
   HWND about = openAbout(program, main);
   ASSERT_TRUE(about);

@@ -1,5 +1,7 @@
 #include "tests/update/ProgramUnderTest.h"
 
+#include <algorithm>
+
 #include "tests/common/WineHost.h"
 
 ProgramUnderTest::ProgramUnderTest(const std::wstring& executable) {
@@ -66,6 +68,17 @@ HWND ProgramUnderTest::WaitForWindow(const std::function<bool(HWND)>& matches,
       },
       limit);
   return found;
+}
+
+std::wstring ProgramBesideTest(const std::wstring& fileName) {
+  wchar_t self[MAX_PATH];
+  const std::wstring path(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
+  return path.substr(0, path.find_last_of(L'\\') + 1) + fileName;
+}
+
+std::wstring FileUrl(std::wstring path) {
+  std::replace(path.begin(), path.end(), L'\\', L'/');
+  return L"file:///" + path;
 }
 
 std::wstring WindowText(HWND window) {

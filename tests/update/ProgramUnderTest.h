@@ -34,6 +34,11 @@ class ProgramUnderTest {
   DWORD id_ = 0;
 };
 
+// The path of a program built beside this test executable.
+std::wstring ProgramBesideTest(const std::wstring& fileName);
+// A local path as a file: URL.
+std::wstring FileUrl(std::wstring path);
+
 // What can be read and done from outside.
 std::wstring WindowText(HWND window);
 std::wstring WindowClass(HWND window);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "tests/doubles/powershell/PsDoubleLog.h"
 #include "tests/update/ClosedLoopbackPort.h"
 #include "tests/update/ProgramTest.h"
 
@@ -40,6 +41,7 @@ TEST_F(StartupUpdateTest, OfflineSaysSoOnceAndTheMainWindowStaysUsable) {
   EXPECT_EQ(WindowText(box), L"提示");
   EXPECT_EQ(MessageBoxText(box), L"当前无网络");
   PostMessageW(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(winehost::WaitUntil([&] { return !IsWindow(box); }));
 
   HWND main = program.WaitForWindow(IsMainWindow);
   ASSERT_TRUE(main);
@@ -61,7 +63,7 @@ TEST_F(StartupUpdateTest, SameVersionShowsNothingAndTheProgramStays) {
   ProgramUnderTest program(ProgramPath());
   HWND main = program.WaitForWindow(IsMainWindow);
   ASSERT_TRUE(main);
-  WaitUntilIdle(main);
+  WaitForTheCheckToEnd();
   EXPECT_THAT(program.Windows(), ElementsAre(main));
   EXPECT_TRUE(IsWindowEnabled(main));
   EXPECT_FALSE(Exists(localCopy())) << "the descriptor's copy is left behind";
@@ -87,17 +89,19 @@ TEST_F(StartupUpdateTest, NewerVersionShowsTheNoticeWhoseButtonOpensTheDownloadP
 }
 
 TEST_F(StartupUpdateTest, ANoticeWithoutAWebAddressOpensNothingAndStillEnds) {
-  for (const wchar_t* url : {L"file:///C:/windows/system32/notepad.exe",
-                             L"C:\\windows\\system32\\notepad.exe", L""}) {
-    SCOPED_TRACE(testing::PrintToString(std::wstring(url)));
+  const PsDoubleEnv programRuns;  // the program a hostile descriptor names logs any run
+  const std::wstring program = ProgramBesideTest(L"powershell.exe");
+  for (const std::wstring& url : {FileUrl(program), program, std::wstring()}) {
+    SCOPED_TRACE(testing::PrintToString(url));
     publish(newerDescriptor(url));
-    ProgramUnderTest program(ProgramPath());
-    HWND notice = program.WaitForWindow(IsUpdateNotice);
+    ProgramUnderTest marvolena(ProgramPath());
+    HWND notice = marvolena.WaitForWindow(IsUpdateNotice);
     ASSERT_TRUE(notice);
     Press(FindChildWithText(notice, L"立即更新"));
-    EXPECT_TRUE(program.WaitForExit(10s));
+    EXPECT_TRUE(marvolena.WaitForExit(10s));
   }
   EXPECT_THAT(browser_.OpenedWithin(1500ms), IsEmpty());
+  EXPECT_EQ(programRuns.invocations().size(), 0u) << "the program the notice named was run";
 }
 
 TEST_F(StartupUpdateTest, AFailedDownloadDeletesNothing) {
@@ -109,7 +113,7 @@ TEST_F(StartupUpdateTest, AFailedDownloadDeletesNothing) {
   ProgramUnderTest program(ProgramPath());
   HWND main = program.WaitForWindow(IsMainWindow);
   ASSERT_TRUE(main);
-  WaitUntilIdle(main);
+  WaitForTheCheckToEnd();
   EXPECT_THAT(program.Windows(), ElementsAre(main));
   EXPECT_EQ(ReadBytes(localCopy()), stale);
   closeNormally(program, main);

@@ -2,9 +2,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "framework/GdiHandles.h"
+#include "tests/doubles/powershell/PsDoubleLog.h"
 #include "tests/update/BrowserDouble.h"
 #include "tests/update/ProgramUnderTest.h"
 #include "update/Unit3.h"
@@ -98,25 +97,29 @@ void ShowAndClose(TfrmVer& notice, void (*close)(TfrmVer&)) {
 void PressUpdateNow(TfrmVer& notice) { Press(notice.btn1.Handle()); }
 void CloseWindow(TfrmVer& notice) { PostMessageW(notice.Handle(), WM_CLOSE, 0, 0); }
 
+// A program a hostile descriptor might name: the powershell.exe double, which logs any run.
+std::wstring SomeProgram() { return ProgramBesideTest(L"powershell.exe"); }
+
 TEST(UpdateNotice, UpdateNowHandsOnlyWebAddressesToTheShellAndClosesEitherWay) {
   BrowserDouble browser;
+  const PsDoubleEnv programRuns;
   const struct {
-    const wchar_t* url;
+    std::wstring url;
     const wchar_t* opened;  // as the browser gets it (the shell lower-cases the scheme); null: none
   } cases[] = {
       {L"http://127.0.0.1/marvolena/download.html", L"http://127.0.0.1/marvolena/download.html"},
       {L"HTTPS://127.0.0.1/marvolena/download.html?v=1.1&from=app",
        L"https://127.0.0.1/marvolena/download.html?v=1.1&from=app"},
       {L"", nullptr},
-      {L"file:///C:/windows/system32/notepad.exe", nullptr},
-      {L"C:\\windows\\system32\\notepad.exe", nullptr},
+      {SomeProgram(), nullptr},
+      {FileUrl(SomeProgram()), nullptr},
+      {L"powershell.exe", nullptr},
       {L"\\\\127.0.0.1\\share\\setup.exe", nullptr},
-      {L"notepad.exe", nullptr},
-      {L"http://127.0.0.1/a\r\nC:\\windows\\system32\\notepad.exe", nullptr},
+      {L"http://127.0.0.1/a\r\n" + SomeProgram(), nullptr},
   };
   std::vector<std::wstring> expected;
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::PrintToString(std::wstring(c.url)));
+    SCOPED_TRACE(testing::PrintToString(c.url));
     TfrmVer notice;
     notice.SetUpdate(L"1.1", L"1.0", c.url);
     ShowAndClose(notice, PressUpdateNow);
@@ -129,6 +132,7 @@ TEST(UpdateNotice, UpdateNowHandsOnlyWebAddressesToTheShellAndClosesEitherWay) {
   browser.WaitForOpened(expected.size());
   EXPECT_THAT(browser.OpenedWithin(std::chrono::milliseconds(1500)),
               UnorderedElementsAreArray(expected));
+  EXPECT_EQ(programRuns.invocations().size(), 0u) << "the program the notice named was run";
 }
 
 TEST(UpdateNotice, ClosingItOtherwiseOpensNothing) {

@@ -6,13 +6,6 @@
 
 namespace {
 
-RECT BoundsInParent(HWND child) {
-  RECT r;
-  GetWindowRect(child, &r);
-  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 TEST(AboutLayout, ShowsTheDesignedTextsFontsAndPlaces) {
   TForm2 about;
   EXPECT_EQ(about.Caption(), L"关于");

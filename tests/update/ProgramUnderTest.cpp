@@ -105,6 +105,13 @@ HWND FindChildWithText(HWND parent, const std::wstring& text) {
   return FindWindowExW(parent, nullptr, nullptr, text.c_str());
 }
 
+RECT BoundsInParent(HWND child) {
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
 SIZE ClientSizeAt96(HWND window) {
   RECT client{};
   GetClientRect(window, &client);

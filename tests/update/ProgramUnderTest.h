@@ -47,6 +47,8 @@ bool IsMessageBox(HWND window);
 std::wstring MessageBoxText(HWND box);
 // The child window with this text (a push button); null when there is none.
 HWND FindChildWithText(HWND parent, const std::wstring& text);
+// A child window's place in its parent's client area, in pixels.
+RECT BoundsInParent(HWND child);
 // The client area's size in 96-DPI units.
 SIZE ClientSizeAt96(HWND window);
 // A mouse click at a point of the client area given in 96-DPI units (window-less

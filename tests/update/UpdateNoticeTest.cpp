@@ -22,13 +22,6 @@ int TextWidth(const std::wstring& text, const marv::Font& font) {
   return size.cx;
 }
 
-RECT BoundsInParent(HWND child) {
-  RECT r;
-  GetWindowRect(child, &r);
-  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 TEST(UpdateNotice, ShowsTheServerAndLocalVersionInTheDesignedWindow) {
   TfrmVer notice;
   notice.SetUpdate(L"1.1", L"1.0", L"http://127.0.0.1/download.html");

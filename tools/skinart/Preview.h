@@ -1,9 +1,10 @@
 #pragma once
-// A stand-in preview picture for the package: a small window drawn with Slate's own
-// painters at display sizes (no text). The build uses the engine's rendering instead when
-// it has one.
+// The package's preview picture: a small window of the skin, painted by the engine's own
+// painters from the finished skin folder (no text: the native build draws none).
+#include <filesystem>
+
 #include "common/PixelBuffer.h"
-#include "tools/skinart/SkinLayout.h"
 
 inline constexpr int kPreviewWidth = 280, kPreviewHeight = 200;
-PixelImage DrawPreview(const SkinLayout& layout);
+// Throws when the folder holds no skin the engine can load.
+PixelImage DrawPreview(const std::filesystem::path& skinFolder);

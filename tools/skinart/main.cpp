@@ -4,7 +4,8 @@
 //
 // Reads <skin folder>/Options.dat, draws every picture its image keys name (the master
 // bitmap and the elements' own files) and writes them, with a copy of Options.dat, into
-// <output folder>, which is then a complete skin folder ready to pack.
+// <output folder>, which is then a complete skin folder ready to pack. --preview paints a
+// small window of the finished skin with the engine's painters.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
     for (const auto& [name, picture] : DrawSkinPictures(layout))
       if (!WritePicture((output / name).string(), picture)) throw LayoutError("cannot write " + name);
     fs::copy_file(source / "Options.dat", output / "Options.dat", fs::copy_options::overwrite_existing);
-    if (argc == 5 && !WritePicture(argv[4], DrawPreview(layout))) throw LayoutError(std::string("cannot write ") + argv[4]);
+    if (argc == 5 && !WritePicture(argv[4], DrawPreview(output))) throw LayoutError(std::string("cannot write ") + argv[4]);
   } catch (const std::exception& error) {
     std::cerr << "skinart: " << source.string() << ":\n" << error.what() << "\n";
     return 1;

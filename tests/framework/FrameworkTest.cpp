@@ -13,6 +13,7 @@
 #include "framework/PushButton.h"
 #include "framework/SpeedButton.h"
 #include "framework/Switch.h"
+#include "framework/Timer.h"
 #include "framework/WindowLink.h"
 #include "tests/framework/UiDriver.h"
 
@@ -295,6 +296,28 @@ TEST_F(Framework, TerminateEndsTheMessageLoopAndClosingTheMainFormTerminates) {
   second.Run();
   EXPECT_TRUE(second.Terminated());
   EXPECT_FALSE(IsWindowVisible(main.Handle()));
+}
+
+TEST(Timer, TicksWhileEnabledAndNeverAfterItIsGone) {
+  int ticks = 0;
+  auto timer = std::make_unique<Timer>(20);
+  timer->OnTimer = [&](Timer& sender) {
+    ++ticks;
+    if (ticks == 3) sender.SetEnabled(false);
+  };
+  uitest::PumpFor(100);
+  EXPECT_EQ(ticks, 0);  // starts disabled
+  timer->SetEnabled(true);
+  ASSERT_TRUE(uitest::PumpUntil([&] { return ticks >= 3; }, 2000));
+  uitest::PumpFor(100);
+  EXPECT_EQ(ticks, 3);
+
+  timer->SetEnabled(true);
+  ASSERT_TRUE(uitest::PumpUntil([&] { return ticks >= 4; }, 2000));
+  timer.reset();
+  const int atDestruction = ticks;
+  uitest::PumpFor(100);
+  EXPECT_EQ(ticks, atDestruction);
 }
 
 TEST(DibBitmap, PixelsAreWhatGdiDrewTopRowFirst) {

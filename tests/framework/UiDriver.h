@@ -85,6 +85,7 @@ class WindowWatcher {
   std::function<void(HWND menu)> onMenu;             // a popup menu window is up
 
   const std::vector<SeenBox>& Boxes() const { return boxes_; }
+  void ForgetBoxes() { boxes_.clear(); }
   const std::vector<std::wstring>& Closed() const { return closed_; }
 
  private:

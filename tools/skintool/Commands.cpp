@@ -4,6 +4,7 @@
 
 std::span<const SkinToolCommand> SkinToolCommands() {
   // Listed in this order by --help.
-  static const std::array kCommands{kPackCommand, kUnpackCommand, kListCommand, kPreviewCommand, kModelCommand};
+  static const std::array kCommands{kPackCommand, kUnpackCommand, kListCommand, kPreviewCommand, kModelCommand,
+                                    kRenderCommand, kSheetCommand};
   return kCommands;
 }

@@ -7,3 +7,5 @@ extern const SkinToolCommand kUnpackCommand;
 extern const SkinToolCommand kListCommand;
 extern const SkinToolCommand kPreviewCommand;
 extern const SkinToolCommand kModelCommand;
+extern const SkinToolCommand kRenderCommand;
+extern const SkinToolCommand kSheetCommand;

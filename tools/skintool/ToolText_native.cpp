@@ -1,0 +1,3 @@
+#include "tools/skintool/SkinPictures.h"
+
+std::unique_ptr<ITextPainter> SystemTextPainter() { return nullptr; }

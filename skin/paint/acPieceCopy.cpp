@@ -40,21 +40,26 @@ class AxisWalk {
   int pos() const { return pos_; }
   void next() {
     switch (fit_) {
-      case PieceFit::Copy:
-        ++pos_;
-        break;
-      case PieceFit::Tile:
-        if (++pos_ == start_ + len_) pos_ = start_;
-        break;
-      case PieceFit::Stretch:
-        quot_ += stepQuot_;
-        rem_ += stepRem_;
-        if (rem_ >= den_) {
-          rem_ -= den_;
-          ++quot_;
-        }
-        pos_ = start_ + static_cast<int>(quot_);
-        break;
+      case PieceFit::Copy: return next<PieceFit::Copy>();
+      case PieceFit::Tile: return next<PieceFit::Tile>();
+      case PieceFit::Stretch: return next<PieceFit::Stretch>();
+    }
+  }
+  // The same for a fit known at compile time, for the inner loops.
+  template <PieceFit F>
+  void next() {
+    if constexpr (F == PieceFit::Copy) {
+      ++pos_;
+    } else if constexpr (F == PieceFit::Tile) {
+      if (++pos_ == start_ + len_) pos_ = start_;
+    } else {
+      quot_ += stepQuot_;
+      rem_ += stepRem_;
+      if (rem_ >= den_) {
+        rem_ -= den_;
+        ++quot_;
+      }
+      pos_ = start_ + static_cast<int>(quot_);
     }
   }
 
@@ -95,20 +100,31 @@ struct MaskedRule {
   }
 };
 
-template <class Rule>
-void Walk(const PixelBuffer& dst, TRect clip, TRect dstRect, const PieceSource& src, TRect srcRect,
-          TPoint maskShift, PieceFits fit, Rule rule) {
-  AxisWalk yw(fit.y, srcRect.Top, srcRect.Height(), dstRect.Height(), clip.Top - dstRect.Top);
+template <PieceFit FitX, class Rule>
+void WalkRows(const PixelBuffer& dst, TRect clip, TRect dstRect, const PieceSource& src, TRect srcRect,
+              TPoint maskShift, PieceFit fitY, Rule rule) {
+  AxisWalk yw(fitY, srcRect.Top, srcRect.Height(), dstRect.Height(), clip.Top - dstRect.Top);
   for (int y = clip.Top; y < clip.Bottom; ++y, yw.next()) {
     const int sy = yw.pos();
     const uint32_t* srow = src.image.row(sy);
     const uint32_t* mrow = src.mask.empty() ? nullptr : src.mask.row(sy + maskShift.Y) + maskShift.X;
     uint32_t* drow = dst.row(y);
-    AxisWalk xw(fit.x, srcRect.Left, srcRect.Width(), dstRect.Width(), clip.Left - dstRect.Left);
-    for (int x = clip.Left; x < clip.Right; ++x, xw.next()) {
+    AxisWalk xw(FitX, srcRect.Left, srcRect.Width(), dstRect.Width(), clip.Left - dstRect.Left);
+    for (int x = clip.Left; x < clip.Right; ++x, xw.next<FitX>()) {
       const int sx = xw.pos();
       rule(drow[x], srow[sx], mrow, sx, x, y);
     }
+  }
+}
+
+template <class Rule>
+void Walk(const PixelBuffer& dst, TRect clip, TRect dstRect, const PieceSource& src, TRect srcRect,
+          TPoint maskShift, PieceFits fit, Rule rule) {
+  switch (fit.x) {
+    case PieceFit::Copy: return WalkRows<PieceFit::Copy>(dst, clip, dstRect, src, srcRect, maskShift, fit.y, rule);
+    case PieceFit::Tile: return WalkRows<PieceFit::Tile>(dst, clip, dstRect, src, srcRect, maskShift, fit.y, rule);
+    case PieceFit::Stretch:
+      return WalkRows<PieceFit::Stretch>(dst, clip, dstRect, src, srcRect, maskShift, fit.y, rule);
   }
 }
 

@@ -90,3 +90,22 @@ std::optional<PixelImage> RescaleMaskPicture(TsMaskData& m, const PixelBuffer& s
   m.WB = std::clamp(RoundScaled(m.WB, mul, div), 0, std::max(0, m.Height - m.WT - 1));
   return result;
 }
+
+bool HasKeyColorCorners(const TsMaskData& m, const PixelBuffer& picture) {
+  const int images = std::max(1, m.ImageCount);
+  const int w = m.R.Width() / images, h = m.R.Height() / (m.MaskType + 1);
+  const auto hasKey = [&](int x, int y, int cw, int ch) {
+    const PixelBuffer area = picture.sub(x, y, cw, ch);
+    for (int yy = 0; yy < area.height; ++yy)
+      for (int xx = 0; xx < area.width; ++xx)
+        if (IsKeyPixel(area.at(xx, yy))) return true;
+    return false;
+  };
+  for (int i = 0; i < images; ++i) {
+    const int x = m.R.Left + i * w, y = m.R.Top;
+    if (hasKey(x, y, m.WL, m.WT) || hasKey(x + w - m.WR, y, m.WR, m.WT) || hasKey(x, y + h - m.WB, m.WL, m.WB) ||
+        hasKey(x + w - m.WR, y + h - m.WB, m.WR, m.WB))
+      return true;
+  }
+  return false;
+}

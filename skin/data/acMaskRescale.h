@@ -1,5 +1,5 @@
 #pragma once
-// Rescaling an element's picture from the density it was drawn for (DivPPI) to the one
+// Facts about an element's picture, and rescaling it from the density it was drawn for (DivPPI) to the one
 // it is shown at (MulPPi).
 #include <optional>
 
@@ -13,3 +13,7 @@
 // not bleed into the edges; `keepPixels` leaves a plain picture's pixels and alpha alone.
 std::optional<PixelImage> RescaleMaskPicture(TsMaskData& mask, const PixelBuffer& source, bool keepPixels,
                                              TColor mainColor);
+
+// A key-colour pixel lies in a corner area (WL x WT, WR x WT, WL x WB, WR x WB) of any
+// state image of the element's rectangle in `picture` (bit 0 of a border element's Cfg).
+bool HasKeyColorCorners(const TsMaskData& mask, const PixelBuffer& picture);

@@ -165,26 +165,8 @@ TacBmpData& TacSkinData::AddCachedImage(TsMaskData& m, PixelImage Image, std::st
   return BmpArray.back();
 }
 
-// Bit 0 of Cfg: a key-colour pixel in a corner area of any state image.
 void TacSkinData::MarkKeyColorCorners(TsMaskData& m) const {
-  const PixelBuffer source = MaskSource(m);
-  const int images = std::max(1, m.ImageCount);
-  const int w = m.R.Width() / images, h = m.R.Height() / (m.MaskType + 1);
-  const auto hasKey = [&](int x, int y, int cw, int ch) {
-    const PixelBuffer area = source.sub(x, y, cw, ch);
-    for (int yy = 0; yy < area.height; ++yy)
-      for (int xx = 0; xx < area.width; ++xx)
-        if (IsKeyPixel(area.at(xx, yy))) return true;
-    return false;
-  };
-  for (int i = 0; i < images; ++i) {
-    const int x0 = m.R.Left + i * w, y0 = m.R.Top;
-    if (hasKey(x0, y0, m.WL, m.WT) || hasKey(x0 + w - m.WR, y0, m.WR, m.WT) ||
-        hasKey(x0, y0 + h - m.WB, m.WL, m.WB) || hasKey(x0 + w - m.WR, y0 + h - m.WB, m.WR, m.WB)) {
-      m.Cfg |= kCfgKeyColorCorners;
-      return;
-    }
-  }
+  if (HasKeyColorCorners(m, MaskSource(m))) m.Cfg |= kCfgKeyColorCorners;
 }
 
 // Images that the manager's common sections add to every skin.

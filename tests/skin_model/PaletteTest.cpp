@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "skin/data/acSkinLoadError.h"
 #include "skin/paint/acColorMix.h"
 #include "tests/skin_fixtures/FixtureSkins.h"
 
@@ -75,12 +74,4 @@ TEST(Palette, SelectionColoursComeFromSelectionThenMenuItemThenTheSystem) {
               (std::array{c.bg, c.text, c.bgFocused, c.textFocused}))
         << c.sections;
   }
-}
-
-TEST(Palette, ButtonColourThatIsNoNumberStopsTheLoad) {
-  const FixtureSkin skin = SmallSkin("[GLOBALINFO]\nBTNCOLOR1NORMAL=blue\n[BUTTON]\n");
-  auto files = TacSkinFiles::FromPackage(skin.Pack());
-  TacSkinData data(files.get(), 96);
-  EXPECT_THROW(data.Init(), SkinLoadError);
-  EXPECT_TRUE(data.gd.empty());
 }

@@ -157,13 +157,16 @@ TEST(SectionTable, MissingWellKnownSectionsTakeTheirFallbacks) {
   EXPECT_GE(header.BorderIndex, 0);
 }
 
-TEST(SectionTable, MalformedElementStopsTheLoadAndLeavesNoHalfBuiltModel) {
-  const FixtureSkin skin = SmallSkin("[GLOBALINFO]\nMASTERBITMAP=MASTER.PNG\n[A]\n[B]\nBORDERSMASK=^00X0^0000^0009^0006\n");
-  auto files = TacSkinFiles::FromPackage(skin.Pack());
-  TacSkinData data(files.get(), 96);
-  EXPECT_THROW(data.Init(), SkinLoadError);
-  EXPECT_TRUE(data.gd.empty());
-  EXPECT_TRUE(data.ma.empty());
-  EXPECT_TRUE(data.BmpArray.empty());
-  EXPECT_FALSE(data.Initializing);
+// A malformed element or a button colour that is no number stops the load: nothing of it stays.
+TEST(SectionTable, LoadErrorsLeaveNoHalfBuiltModel) {
+  for (const char* options : {"[GLOBALINFO]\nMASTERBITMAP=MASTER.PNG\n[A]\n[B]\nBORDERSMASK=^00X0^0000^0009^0006\n",
+                              "[GLOBALINFO]\nBTNCOLOR1NORMAL=blue\n[BUTTON]\n"}) {
+    auto files = TacSkinFiles::FromPackage(SmallSkin(options).Pack());
+    TacSkinData data(files.get(), 96);
+    EXPECT_THROW(data.Init(), SkinLoadError) << options;
+    EXPECT_TRUE(data.gd.empty());
+    EXPECT_TRUE(data.ma.empty());
+    EXPECT_TRUE(data.BmpArray.empty());
+    EXPECT_FALSE(data.Initializing);
+  }
 }

@@ -1,0 +1,45 @@
+#include "skin/data/acManagerOptions.h"
+
+#include <utility>
+
+namespace {
+bool gOldGlyphsMode = false;
+
+template <typename T>
+bool Store(T& field, T value) {
+  if (field == value) return false;
+  field = std::move(value);
+  return true;
+}
+}  // namespace
+
+void TacSkinEffects::SetAllowOuterEffects(bool v) {
+  if (Store(allowOuterEffects_, v)) owner_.OptionChanged(TacOptionChange::OuterEffects);
+}
+void TacSkinEffects::SetDiscoloredGlyphs(bool v) {
+  if (Store(discoloredGlyphs_, v)) owner_.OptionChanged(TacOptionChange::OuterEffects);
+}
+
+bool TacButtonsSupport::OldGlyphsMode() { return gOldGlyphsMode; }
+void TacButtonsSupport::SetOldGlyphsMode(bool v) {
+  if (Store(gOldGlyphsMode, v)) owner_.OptionChanged(TacOptionChange::OldGlyphs);
+}
+
+void TacOptions::SetDrawNonClientArea(bool v) {
+  if (Store(drawNonClientArea_, v)) owner_.OptionChanged(TacOptionChange::DrawNonClientArea);
+}
+void TacOptions::SetArrowsStyle(TacArrowsStyle v) {
+  if (Store(arrowsStyle_, v)) owner_.OptionChanged(TacOptionChange::ArrowsStyle);
+}
+void TacOptions::SetGroupBoxStyle(TacGroupBoxStyle v) {
+  if (Store(groupBoxStyle_, v)) owner_.OptionChanged(TacOptionChange::GroupBoxStyle);
+}
+
+void TacFonts::SetMainMode(TacFontMode v) {
+  if (Store(mainMode_, v)) owner_.OptionChanged(TacOptionChange::FontMode);
+}
+void TacFonts::SetMainFont(std::string v) {
+  if (Store(mainFont_, std::move(v))) owner_.OptionChanged(TacOptionChange::MainFont);
+}
+
+std::string_view DefaultThirdPartyText(TacThirdPartyKind kind) { return kind == tpButton ? "TButton" : " "; }

@@ -33,6 +33,8 @@ class Application {
     return created;
   }
   Form* MainForm() const { return mainForm_; }
+  // Every form made so far, in the order of making.
+  const std::vector<std::unique_ptr<Form>>& Forms() const { return forms_; }
   template <class F>
   F* FindForm() const {
     for (const auto& form : forms_) {

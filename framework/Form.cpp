@@ -186,6 +186,13 @@ void Form::ChangeDpi(int dpi, const RECT& suggested) {
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
+void Form::RescaleToDpi(int dpi) {
+  if (!Handle() || dpi <= 0) return;
+  RECT place;
+  GetWindowRect(Handle(), &place);
+  ChangeDpi(dpi, place);
+}
+
 void Form::RunOnCreate() {
   if (OnCreate) OnCreate(*this);
 }
@@ -259,6 +266,7 @@ void Form::WndProc(Message& m) {
       if (m.LParam == 0 && HIWORD(m.WParam) == 0 && DispatchMenuCommand(m.WParam)) return;
       break;
     case WM_DPICHANGED:
+      if (!scaled_) break;
       ChangeDpi(LOWORD(m.WParam), *reinterpret_cast<const RECT*>(m.LParam));
       return;
     case CM_VISIBLECHANGED:

@@ -42,6 +42,12 @@ class Form : public WinControl {
   void SetClientSize(int width, int height);
   SIZE ClientSizeInPixels() const;
   int CurrentDpi() const { return dpi_; }
+  // Whether the form follows its monitor's density (WM_DPICHANGED); skin code that scales
+  // forms by a factor of its own switches this off.
+  bool Scaled() const { return scaled_; }
+  void SetScaled(bool scaled) { scaled_ = scaled; }
+  // Lays the form out at `dpi` where it is, as a change of monitor density would.
+  void RescaleToDpi(int dpi);
   bool IsMainForm() const;
 
   // The window on the screen.
@@ -92,6 +98,7 @@ class Form : public WinControl {
   BorderIcons borderIcons_;
   FormPosition position_ = FormPosition::Designed;
   int dpi_ = 96;
+  bool scaled_ = true;
   bool modal_ = false;
   int modalResult_ = mrNone;
   std::vector<std::unique_ptr<PopupMenu>> menus_;

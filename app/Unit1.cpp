@@ -15,6 +15,7 @@ TForm1::TForm1() : marv::Form(L"Form1") {
   SetColor(marv::kButtonFaceColor);
   SetFont(marv::Font(L"微软雅黑", -12, ANSI_CHARSET, marv::kWindowTextColor));
   CreateControls();
+  CreateSkinManager();
 
   OnCreate = [this](marv::Control& sender) { FormCreate(sender); };
   OnShow = [this](marv::Control& sender) { FormShow(sender); };
@@ -28,6 +29,7 @@ TForm1::TForm1() : marv::Form(L"Form1") {
 TForm1::~TForm1() { DestroyHandle(); }
 
 void TForm1::FormCreate(marv::Control&) {
+  sknmngr1->Loaded();  // the main window is one of the application's forms now
   sApplst = std::make_unique<marv::StringList>(marv::SplitDelimited(kAppCatalogueText, L','));
 }
 

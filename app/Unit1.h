@@ -13,6 +13,8 @@
 #include "framework/StringList.h"
 #include "framework/Switch.h"
 #include "framework/WindowLink.h"
+#include "skin/data/sSkinManager.h"
+#include "skin/windows/acFrameworkHost.h"
 
 // A notice text on its way from a worker to the main window (LParam of WM_USER).
 class TStrMsgObject {
@@ -56,6 +58,9 @@ class TForm1 : public marv::Form {
   marv::Switch* sSlider1 = nullptr;
   marv::PopupMenu* pm1 = nullptr;
   marv::MenuItem *p1 = nullptr, *N1 = nullptr;
+  // The skin manager (the program's default one) and what it sees of the program.
+  std::unique_ptr<TacFrameworkHost> sknmngr1Host;
+  std::unique_ptr<TsSkinManager> sknmngr1;
 
   // The app catalogue, from FormCreate to FormClose.
   std::unique_ptr<marv::StringList> sApplst;
@@ -86,6 +91,7 @@ class TForm1 : public marv::Form {
 
  private:
   void CreateControls();
+  void CreateSkinManager();
   TBulkJobLink BulkJobLink();
   void ShowNotice(const std::wstring& text, bool failed);
   void BulkJobBusy(marv::Message& Msg);

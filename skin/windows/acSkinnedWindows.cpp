@@ -1,0 +1,6 @@
+#include "skin/windows/acSkinnedWindows.h"
+
+TacSkinnedWindows& SkinnedWindows() {
+  static TacSkinnedWindows lists;
+  return lists;
+}

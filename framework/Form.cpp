@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "common/ThreadWindowsDisabled.h"
 #include "framework/Application.h"
 #include "framework/Dpi.h"
 #include "framework/PopupMenu.h"
@@ -10,32 +11,6 @@
 namespace marv {
 
 namespace {
-
-// Disables the thread's other visible windows for a modal loop, and enables them again.
-class OtherWindowsDisabled {
- public:
-  explicit OtherWindowsDisabled(HWND modal) : modal_(modal) {
-    EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
-    for (HWND w : disabled_) EnableWindow(w, FALSE);
-  }
-  ~OtherWindowsDisabled() {
-    for (HWND w : disabled_) {
-      if (IsWindow(w)) EnableWindow(w, TRUE);
-    }
-  }
-  OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
-  OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
-
- private:
-  static BOOL CALLBACK Collect(HWND w, LPARAM self) {
-    auto* me = reinterpret_cast<OtherWindowsDisabled*>(self);
-    if (w != me->modal_ && IsWindowVisible(w) && IsWindowEnabled(w)) me->disabled_.push_back(w);
-    return TRUE;
-  }
-
-  HWND modal_;
-  std::vector<HWND> disabled_;
-};
 
 RECT PrimaryWorkArea() {
   MONITORINFO info{};
@@ -224,7 +199,7 @@ int Form::ShowModal() {
   modal_ = true;
   modalResult_ = mrNone;
   {
-    OtherWindowsDisabled others(Handle());
+    ThreadWindowsDisabled others(Handle());
     Show();
     MSG msg;
     while (modalResult_ == mrNone && Handle()) {

@@ -1,0 +1,16 @@
+#pragma once
+// A small skin whose sections each answer one question of the binding, and a manager
+// that has it loaded.
+#include <memory>
+
+#include "skin/data/sSkinManager.h"
+#include "tests/skin_manager/RecordingHost.h"
+
+inline constexpr uint32_t kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000;
+
+struct BindingSkin {
+  BindingSkin();
+  int Index(const char* section) { return manager->GetSkinIndex(section); }
+  RecordingHost host;
+  std::unique_ptr<TsSkinManager> manager;
+};

@@ -1,8 +1,7 @@
-#include <png.h>
-
 #include <cstdio>
 #include <memory>
 
+#include "common/PngFile.h"
 #include "tools/skinart/SkinArt.h"
 
 namespace {
@@ -12,41 +11,16 @@ struct FileCloser {
 };
 using File = std::unique_ptr<FILE, FileCloser>;
 
-bool WritePng(FILE* file, const PixelImage& picture) {
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  if (png == nullptr) return false;
-  png_infop info = png_create_info_struct(png);
-  std::vector<png_byte> rows(static_cast<size_t>(picture.width()) * picture.height() * 4);
-  std::vector<png_bytep> rowPointers(static_cast<size_t>(picture.height()));
-  for (int y = 0; y < picture.height(); ++y) {
-    rowPointers[static_cast<size_t>(y)] = rows.data() + static_cast<size_t>(y) * picture.width() * 4;
-    for (int x = 0; x < picture.width(); ++x) {
-      const uint32_t p = picture.at(x, y);
-      png_bytep out = rowPointers[static_cast<size_t>(y)] + x * 4;
-      out[0] = static_cast<png_byte>(PixelR(p)), out[1] = static_cast<png_byte>(PixelG(p));
-      out[2] = static_cast<png_byte>(PixelB(p)), out[3] = static_cast<png_byte>(PixelA(p));
-    }
-  }
-  bool ok = false;
-  if (info != nullptr && setjmp(png_jmpbuf(png)) == 0) {
-    png_init_io(png, file);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width()), static_cast<png_uint_32>(picture.height()), 8,
-                 PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_compression_level(png, 9);
-    png_write_info(png, info);
-    png_write_image(png, rowPointers.data());
-    png_write_end(png, nullptr);
-    ok = true;
-  }
-  png_destroy_write_struct(&png, &info);
-  return ok;
-}
-
 void Put16(std::vector<uint8_t>& out, uint32_t v) {
   for (int i = 0; i < 2; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
 void Put32(std::vector<uint8_t>& out, uint32_t v) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+}
+
+bool WritePng(FILE* file, const PixelBuffer& picture) {
+  const std::vector<uint8_t> png = PngFromPicture(picture);
+  return !png.empty() && std::fwrite(png.data(), 1, png.size(), file) == png.size();
 }
 
 // A bottom-up 24-bit BMP with rows padded to four bytes.
@@ -76,6 +50,6 @@ bool WritePicture(const std::string& path, const PixelImage& picture) {
   File file(std::fopen(path.c_str(), "wb"));
   if (!file) return false;
   const bool bmp = path.size() >= 4 && (path.ends_with(".BMP") || path.ends_with(".bmp"));
-  const bool written = bmp ? WriteBmp(file.get(), picture) : WritePng(file.get(), picture);
+  const bool written = bmp ? WriteBmp(file.get(), picture) : WritePng(file.get(), picture.view());
   return std::fclose(file.release()) == 0 && written;
 }

@@ -1,4 +1,4 @@
-#include "tools/skintool/PngFile.h"
+#include "common/PngFile.h"
 
 #include <zlib.h>
 

@@ -22,7 +22,7 @@ TForm1::TForm1() : marv::Form(L"Form1") {
   OnClose = [this](marv::Control& sender) { FormClose(sender); };
   SetMessageHandler(WM_USER, [this](marv::Message& msg) { WMStringMessage(msg); });
   SetMessageHandler(WM_BULKJOBBUSY, [this](marv::Message& msg) { BulkJobBusy(msg); });
-  sSlider1->OnChange = [this](marv::Control&) { noticesOn_->store(sSlider1->SliderOn()); };
+  sSlider1->OnSliderChange = [this](TsSlider& sender) { noticesOn_->store(sender.SliderOn()); };
 }
 
 // The window goes while this object is whole, so WindowDestroying below still runs.

@@ -11,7 +11,7 @@
 #include "framework/PopupMenu.h"
 #include "framework/SpeedButton.h"
 #include "framework/StringList.h"
-#include "framework/Switch.h"
+#include "skin/controls/acSlider.h"
 #include "framework/WindowLink.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/windows/acFrameworkHost.h"
@@ -55,7 +55,7 @@ class TForm1 : public marv::Form {
                     *btn30 = nullptr, *btn31 = nullptr, *btn32 = nullptr, *btn33 = nullptr,
                     *btn34 = nullptr, *btn35 = nullptr, *btn36 = nullptr, *btn37 = nullptr;
   marv::Label *lbl1 = nullptr, *lbl2 = nullptr;
-  marv::Switch* sSlider1 = nullptr;
+  TsSlider* sSlider1 = nullptr;
   marv::PopupMenu* pm1 = nullptr;
   marv::MenuItem *p1 = nullptr, *N1 = nullptr;
   // The skin manager (the program's default one) and what it sees of the program.

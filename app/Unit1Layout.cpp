@@ -73,7 +73,7 @@ void TForm1::CreateControls() {
   lbl2->SetCaption(L"提示");
   lbl2->SetBounds(320, 176, 24, 17);
 
-  sSlider1 = &Add<marv::Switch>(L"sSlider1");
+  sSlider1 = &Add<TsSlider>(L"sSlider1");
   sSlider1->SetBounds(347, 176, 33, 15);
 
   lbl1 = &Add<marv::Label>(L"lbl1");

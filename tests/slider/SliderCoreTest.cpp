@@ -33,12 +33,12 @@ class RecordingView final : public IacSliderView, public IacFrameClock {
     section = core_ && core_->SliderOn() ? "THUMB_ON" : "THUMB_OFF";
     if (guard) log.push_back("section " + section);
   }
-  std::string_view ThumbSection() const override { return section; }
+  std::string_view ThumbSection() override { return section; }
   void ApplyThumbState() override {}
   void BeginStateUpdate() override { log.push_back("begin"); }
   void EndStateUpdate() override { log.push_back("end"); }
   void UpdateIndexes() override {}
-  bool Loading() const override { return false; }
+  bool Loading() override { return false; }
   void RedrawAll(bool) override {
     if (!core_ || !core_->Changing()) return;
     redrawsWhileChanging.push_back(core_->Thumb().Left);
@@ -49,10 +49,10 @@ class RecordingView final : public IacSliderView, public IacFrameClock {
     }
   }
   void RedrawThumbWithFrame() override {}
-  bool SliderHoldsCapture() const override { return false; }
-  bool Skinned() const override { return skinned; }
-  bool FullPaint() const override { return false; }
-  bool AnimationAllowed() const override { return animation; }
+  bool SliderHoldsCapture() override { return false; }
+  bool Skinned() override { return skinned; }
+  bool FullPaint() override { return false; }
+  bool AnimationAllowed() override { return animation; }
   PixelBuffer Cache() override { return cache.view(); }
   void RebuildCache() override { cache = PixelImage(33, 15, core_->ThumbAtStart() ? kTrackOn : kTrackOff); }
   void MarkThumbStale() override {}
@@ -62,7 +62,7 @@ class RecordingView final : public IacSliderView, public IacFrameClock {
   }
   IacFrameClock& Clock() override { return *this; }
   uint64_t NowMs() override { return now; }
-  void Yield() override { now += 1; }
+  void GiveWay() override { now += 1; }
 
   bool skinned = true;
   bool animation = true;

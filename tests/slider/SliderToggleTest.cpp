@@ -82,7 +82,7 @@ TEST(SliderCrossFade, MayWriteIntoOneOfItsInputs) {
 class StepClock final : public IacFrameClock {
  public:
   uint64_t NowMs() override { return now; }
-  void Yield() override {
+  void GiveWay() override {
     ++yields;
     now += 5;
   }

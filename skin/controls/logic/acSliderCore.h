@@ -19,7 +19,7 @@ class IacSliderView {
   // The thumb's section for the current state; with the guard its binding is marked as
   // updating meanwhile. Its picture is stale afterwards.
   virtual void UpdateThumbSection(bool guard) = 0;
-  virtual std::string_view ThumbSection() const = 0;
+  virtual std::string_view ThumbSection() = 0;
   // The thumb takes the font and font colour of the current state.
   virtual void ApplyThumbState() = 0;
   // The slider binding's batch update around a state change, and the track's section
@@ -27,17 +27,17 @@ class IacSliderView {
   virtual void BeginStateUpdate() = 0;
   virtual void EndStateUpdate() = 0;
   virtual void UpdateIndexes() = 0;
-  virtual bool Loading() const = 0;
+  virtual bool Loading() = 0;
   // Marks the track's picture stale (optionally) and redraws the slider with its
   // children at once.
   virtual void RedrawAll(bool pictureStale) = 0;
   virtual void RedrawThumbWithFrame() = 0;
-  virtual bool SliderHoldsCapture() const = 0;
+  virtual bool SliderHoldsCapture() = 0;
 
   // The toggle animation.
-  virtual bool Skinned() const = 0;
-  virtual bool FullPaint() const = 0;
-  virtual bool AnimationAllowed() const = 0;
+  virtual bool Skinned() = 0;
+  virtual bool FullPaint() = 0;
+  virtual bool AnimationAllowed() = 0;
   // The track's cache picture; RebuildCache marks it stale and paints it for the
   // current state (when skinned).
   virtual PixelBuffer Cache() = 0;

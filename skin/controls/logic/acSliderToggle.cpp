@@ -41,5 +41,5 @@ void CrossFade(const PixelBuffer& out, const PixelBuffer& a, const PixelBuffer& 
 }
 
 void WaitFrameEnd(IacFrameClock& clock, uint64_t since, uint32_t ms) {
-  while (clock.NowMs() - since < ms) clock.Yield();
+  while (clock.NowMs() - since < ms) clock.GiveWay();
 }

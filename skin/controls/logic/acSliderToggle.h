@@ -32,12 +32,12 @@ inline constexpr uint32_t kSliderFrameMs = 12;
 // All three pictures have the same size; out may be a or b.
 void CrossFade(const PixelBuffer& out, const PixelBuffer& a, const PixelBuffer& b, uint8_t weight);
 
-// Milliseconds for frame pacing; Yield gives the processor away while a frame waits.
+// Milliseconds for frame pacing: GiveWay gives the processor away while a frame waits.
 class IacFrameClock {
  public:
   virtual ~IacFrameClock() = default;
   virtual uint64_t NowMs() = 0;
-  virtual void Yield() = 0;
+  virtual void GiveWay() = 0;
 };
 
 // Returns once `ms` have passed since `since`.

@@ -1,0 +1,181 @@
+#include "skin/controls/sPanel.h"
+
+#include "framework/GdiHandles.h"
+#include "skin/data/sSkinManager.h"
+#include "skin/paint/acDisabledLook.h"
+#include "skin/paint/acSkinCommands.h"
+#include "skin/paint/sGraphUtils.h"
+
+namespace {
+
+void FillLine(HDC dc, int left, int top, int right, int bottom, COLORREF color) {
+  const RECT r{left, top, right, bottom};
+  marv::UniqueBrush brush(CreateSolidBrush(color));
+  FillRect(dc, &r, brush.get());
+}
+
+}  // namespace
+
+void Frame3D(HDC dc, RECT& r, COLORREF topLeft, COLORREF bottomRight, int width) {
+  for (int i = 0; i < width && r.right - r.left > 0 && r.bottom - r.top > 0; ++i) {
+    FillLine(dc, r.left, r.top, r.right - 1, r.top + 1, topLeft);
+    FillLine(dc, r.left, r.top, r.left + 1, r.bottom - 1, topLeft);
+    FillLine(dc, r.left, r.bottom - 1, r.right, r.bottom, bottomRight);
+    FillLine(dc, r.right - 1, r.top, r.right, r.bottom, bottomRight);
+    InflateRect(&r, -1, -1);
+  }
+}
+
+TsCustomPanel::TsCustomPanel(std::wstring name, int kind)
+    : marv::WinControl(std::move(name)), skin_(std::make_unique<TacControlSkinOwner>(*this, kind, true)) {
+  skin_->SetCommandHandler([this](uint16_t c, uint16_t a, intptr_t l, intptr_t& r) { return SkinCommand(c, a, l, r); });
+}
+
+TsCustomPanel::~TsCustomPanel() { SkinData().StopFade(); }
+
+void TsCustomPanel::Changed() {
+  SkinData().BGChanged = true;
+  Invalidate();
+}
+
+void TsCustomPanel::SetBevelInner(TBevelCut v) {
+  bevelInner_ = v;
+  Changed();
+}
+void TsCustomPanel::SetBevelOuter(TBevelCut v) {
+  bevelOuter_ = v;
+  Changed();
+}
+void TsCustomPanel::SetBevelWidth(int v) {
+  bevelWidth_ = v;
+  Changed();
+}
+void TsCustomPanel::SetBorderWidth(int v) {
+  borderWidth_ = v;
+  Changed();
+}
+
+int TsCustomPanel::BevelAndBorder() const {
+  const int bevels = (bevelInner_ != TBevelCut::bvNone) + (bevelOuter_ != TBevelCut::bvNone);
+  return borderWidth_ + bevelWidth_ * bevels;
+}
+
+TPoint TsCustomPanel::OffsetInParent() {
+  const TRect b = skin_->Bounds();
+  return {b.Left, b.Top};
+}
+
+bool TsCustomPanel::PrepareCache() {
+  TsCommonData& data = SkinData();
+  const TCacheInfo background = data.ParentCacheInfo();
+  if (!background.Known()) {  // the parent cannot tell yet: paint later
+    data.FUpdating = true;
+    return false;
+  }
+  data.InitCacheBmp();
+  if (data.CacheBmp().empty()) return false;
+  const PixelBuffer cache = data.CacheBmp().view();
+  PaintElement(data, background, 0, cache, OffsetInParent(), BufferRect(cache), true);
+  if (OnPaint) OnPaint(*this, TacPanelCanvas{cache, nullptr});
+  if (!Enabled()) ApplyDisabledLook(cache, dkBlended, skin_->ParentColor(), OffsetInParent(), background);
+  data.BGChanged = false;
+  return true;
+}
+
+void TsCustomPanel::OurPaint(HDC dc) {
+  TsCommonData& data = SkinData();
+  if (!data.CacheCurrent() && !PrepareCache()) return;
+  CopyPictureToDC(dc, data.CacheBmp().view(), 0, 0);
+}
+
+void TsCustomPanel::PaintBackground(HDC dc, const RECT& area) {
+  if (!SkinData().Skinned()) marv::WinControl::PaintBackground(dc, area);
+}
+
+void TsCustomPanel::Paint(HDC dc) {
+  if (SkinData().Skinned())
+    OurPaint(dc);
+  else
+    PaintPlain(dc);
+}
+
+void TsCustomPanel::PaintPlain(HDC dc) {
+  RECT r{0, 0, Width(), Height()};
+  const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), dark = GetSysColor(COLOR_BTNSHADOW);
+  auto bevel = [&](TBevelCut cut) {
+    if (cut == TBevelCut::bvNone) return;
+    const bool lowered = cut == TBevelCut::bvLowered;
+    Frame3D(dc, r, lowered ? dark : light, lowered ? light : dark, bevelWidth_);
+  };
+  bevel(bevelOuter_);
+  InflateRect(&r, -borderWidth_, -borderWidth_);
+  bevel(bevelInner_);
+  if (OnPaint) OnPaint(*this, TacPanelCanvas{{}, dc});
+}
+
+bool TsCustomPanel::SkinCommand(uint16_t command, uint16_t, intptr_t lParam, intptr_t& result) {
+  TsCommonData& data = SkinData();
+  TsSkinManager* m = data.SkinManager();
+  switch (command) {
+    case SC_DEFAULTINDEX:
+      if (!m) return false;
+      result = m->SkinCommonInfo.Sections[ssPanel] + 1;
+      return true;
+    case SC_ISSKINNED:
+      ResolveLate();
+      result = data.Skinned() ? 1 : 0;
+      return true;
+    case SC_PREPARECACHE:
+      result = PrepareCache() ? 1 : 0;
+      return true;
+    case SC_SKINLOADED:
+    case SC_SKINREFRESH:
+    case SC_SKINREMOVED:
+      data.HandleCommand(command, 0, lParam, result);
+      data.BGChanged = true;
+      Invalidate();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TsCustomPanel::ResolveLate() {
+  TsCommonData& data = SkinData();
+  TsSkinManager* manager = data.SkinManager();
+  if (!manager || !manager->IsActive() || data.SkinIndex() >= 0) return;
+  data.UpdateIndexes(true);
+  if (data.SkinIndex() >= 0) SkinResolved();
+}
+
+void TsCustomPanel::WndProc(marv::Message& m) {
+  TsCommonData& data = SkinData();
+  switch (m.Msg) {
+    case WM_PAINT:
+      ResolveLate();
+      if (data.Skinned() && data.FUpdating) {
+        data.CheckUpdating(true);
+        if (data.FUpdating) {
+          ValidateRect(Handle(), nullptr);
+          return;
+        }
+      }
+      break;  // the framework's painting calls PaintBackground and Paint
+    case WM_PRINTCLIENT:
+      if (data.Skinned()) {
+        data.FUpdating = false;
+        OurPaint(reinterpret_cast<HDC>(m.WParam));
+        return;
+      }
+      break;
+    case marv::CM_ENABLEDCHANGED:
+    case marv::CM_COLORCHANGED:
+    case marv::CM_VISIBLECHANGED:
+    case marv::CM_DPICHANGED:
+      data.BGChanged = true;
+      break;
+    default:
+      break;
+  }
+  marv::WinControl::WndProc(m);
+}

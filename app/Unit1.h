@@ -13,6 +13,8 @@
 #include "framework/StringList.h"
 #include "skin/controls/acSlider.h"
 #include "framework/WindowLink.h"
+#include "skin/controls/sLabel.h"
+#include "skin/controls/sSpeedButton.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/windows/acFrameworkHost.h"
 
@@ -44,7 +46,8 @@ class TForm1 : public marv::Form {
   TForm1();
   ~TForm1() override;
 
-  // Controls, owned by the form.
+  // Controls, owned by the form. The buttons are TsSpeedButton objects; their fields keep
+  // the framework type that callers and tests name them by.
   marv::SpeedButton *btn1 = nullptr, *btn2 = nullptr, *btn3 = nullptr, *btn4 = nullptr,
                     *btn5 = nullptr, *btn6 = nullptr, *btn7 = nullptr, *btn8 = nullptr,
                     *btn9 = nullptr, *btn10 = nullptr, *btn11 = nullptr, *btn12 = nullptr,
@@ -54,7 +57,7 @@ class TForm1 : public marv::Form {
                     *btn26 = nullptr, *btn27 = nullptr, *btn28 = nullptr, *btn29 = nullptr,
                     *btn30 = nullptr, *btn31 = nullptr, *btn32 = nullptr, *btn33 = nullptr,
                     *btn34 = nullptr, *btn35 = nullptr, *btn36 = nullptr, *btn37 = nullptr;
-  marv::Label *lbl1 = nullptr, *lbl2 = nullptr;
+  TsLabel *lbl1 = nullptr, *lbl2 = nullptr;
   TsSlider* sSlider1 = nullptr;
   marv::PopupMenu* pm1 = nullptr;
   marv::MenuItem *p1 = nullptr, *N1 = nullptr;

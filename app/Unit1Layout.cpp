@@ -61,7 +61,7 @@ const ButtonLayout kButtons[] = {
 
 void TForm1::CreateControls() {
   for (const ButtonLayout& layout : kButtons) {
-    auto& button = Add<marv::SpeedButton>(layout.name);
+    auto& button = Add<TsSpeedButton>(layout.name);
     button.SetCaption(layout.caption);
     button.SetTag(layout.tag);
     button.SetBounds(layout.left, layout.top, layout.width, kButtonHeight);
@@ -69,14 +69,14 @@ void TForm1::CreateControls() {
     this->*layout.field = &button;
   }
 
-  lbl2 = &Add<marv::Label>(L"lbl2");
+  lbl2 = &Add<TsLabel>(L"lbl2");
   lbl2->SetCaption(L"提示");
   lbl2->SetBounds(320, 176, 24, 17);
 
   sSlider1 = &Add<TsSlider>(L"sSlider1");
   sSlider1->SetBounds(347, 176, 33, 15);
 
-  lbl1 = &Add<marv::Label>(L"lbl1");
+  lbl1 = &Add<TsLabel>(L"lbl1");
   lbl1->SetCaption(L"Marvolena");
   lbl1->SetBounds(318, 260, 65, 19);
   lbl1->SetFont(marv::Font(L"Segoe Print", -11, ANSI_CHARSET, marv::kWindowTextColor));

@@ -5,10 +5,10 @@
 
 TForm2::TForm2()
     : marv::Form(L"Form2"),
-      lbl1(Add<marv::Label>(L"lbl1")),
-      lbl2(Add<marv::Label>(L"lbl2")),
-      btn2(Add<marv::SpeedButton>(L"btn2")),
-      btn1(Add<marv::PushButton>(L"btn1")) {
+      lbl1(Add<TsLabel>(L"lbl1")),
+      lbl2(Add<TsLabel>(L"lbl2")),
+      btn2(Add<TsSpeedButton>(L"btn2")),
+      btn1(Add<TsButton>(L"btn1")) {
   SetCaption(L"关于");
   SetBorderStyle(marv::BorderStyle::Dialog);
   SetPosition(marv::FormPosition::MainFormCenter);

@@ -5,6 +5,9 @@
 #include "framework/Label.h"
 #include "framework/PushButton.h"
 #include "framework/SpeedButton.h"
+#include "skin/controls/sButton.h"
+#include "skin/controls/sLabel.h"
+#include "skin/controls/sSpeedButton.h"
 
 class TForm2 : public marv::Form {
  public:
@@ -15,8 +18,8 @@ class TForm2 : public marv::Form {
   // "检查更新": opens the product page; the window stays.
   void btn2Click(marv::Control& Sender);
 
-  marv::Label& lbl1;
-  marv::Label& lbl2;
-  marv::SpeedButton& btn2;
-  marv::PushButton& btn1;
+  TsLabel& lbl1;
+  TsLabel& lbl2;
+  TsSpeedButton& btn2;
+  TsButton& btn1;
 };

@@ -6,9 +6,9 @@
 
 TfrmVer::TfrmVer()
     : marv::Form(L"frmVer"),
-      lbl1(Add<marv::Label>(L"lbl1")),
-      lbl2(Add<marv::Label>(L"lbl2")),
-      btn1(Add<marv::PushButton>(L"btn1")) {
+      lbl1(Add<TsLabel>(L"lbl1")),
+      lbl2(Add<TsLabel>(L"lbl2")),
+      btn1(Add<TsButton>(L"btn1")) {
   SetBorderStyle(marv::BorderStyle::Dialog);
   SetBorderIcons(marv::BorderIcons{false, false, false});
   SetCaption(L"");

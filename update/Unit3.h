@@ -6,6 +6,8 @@
 #include "framework/Form.h"
 #include "framework/Label.h"
 #include "framework/PushButton.h"
+#include "skin/controls/sButton.h"
+#include "skin/controls/sLabel.h"
 
 class TfrmVer : public marv::Form {
  public:
@@ -17,9 +19,9 @@ class TfrmVer : public marv::Form {
   // "立即更新": opens the download page when it is a web address, then closes.
   void btn1Click(marv::Control& Sender);
 
-  marv::Label& lbl1;
-  marv::Label& lbl2;
-  marv::PushButton& btn1;
+  TsLabel& lbl1;
+  TsLabel& lbl2;
+  TsButton& btn1;
   std::wstring FUrl;
 };
 

@@ -1,0 +1,293 @@
+#include "skin/controls/sButton.h"
+
+#include "framework/GdiHandles.h"
+#include "skin/data/sSkinManager.h"
+#include "skin/paint/acDisabledLook.h"
+#include "skin/paint/acSkinCommands.h"
+#include "skin/paint/acSkinnedText.h"
+#include "skin/paint/sGraphUtils.h"
+
+namespace {
+
+constexpr int kDefaultSectionButton = 2;
+// How long a click that ended before its press fade shows the pressed picture.
+constexpr DWORD kPressedHoldMs = 30;
+
+// Whether visual styles draw this program's windows (uxtheme is asked only when loaded).
+bool ThemesOn() {
+  const HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
+  if (!uxtheme) return false;
+  using IsAppThemedProc = BOOL(WINAPI*)();
+  const auto isAppThemed = reinterpret_cast<IsAppThemedProc>(GetProcAddress(uxtheme, "IsAppThemed"));
+  return isAppThemed && isAppThemed();
+}
+
+}  // namespace
+
+TsButton::TsButton(std::wstring name)
+    : marv::PushButton(std::move(name)), skin_(std::make_unique<TacControlSkinOwner>(*this, kKindButton, true)) {
+  skin_->SetCommandHandler([this](uint16_t c, uint16_t a, intptr_t l, intptr_t& r) { return SkinCommand(c, a, l, r); });
+  SkinData().Loaded(true);
+}
+
+TsButton::~TsButton() { SkinData().StopFade(); }
+
+void TsButton::SetDown(bool down) {
+  down_ = down;
+  SkinData().Invalidate(false);
+}
+
+void TsButton::FillCreateParams(CreateParams& params) {
+  marv::PushButton::FillCreateParams(params);
+  params.style = (params.style & ~static_cast<DWORD>(BS_TYPEMASK)) | BS_OWNERDRAW;
+}
+
+int TsButton::CurrentState() {
+  TsCommonData& data = SkinData();
+  TacPushButtonStateInput in;
+  const HWND window = Handle();
+  in.pushed = forcedPress_ || (window && (SendMessageW(window, BM_GETSTATE, 0, 0) & BST_PUSHED));
+  in.mouseAbove = data.FMouseAbove;
+  in.leftHeldOnControl = window && GetCapture() == window && (GetKeyState(VK_LBUTTON) < 0);
+  TsSkinManager* m = data.SkinManager();
+  in.hoverOff = m && m->Options().NoMouseHover;
+  in.down = down_;
+  in.defaultState = data.DefaultState();
+  in.isDefault = Default();
+  return PushButtonCurrentState(in);
+}
+
+bool TsButton::PrepareCache() {
+  skin_->SyncDensity();
+  TsCommonData& data = SkinData();
+  BackgroundInfo info;
+  GetParentBackground(info, *skin_, false);
+  if (info.Kind == bgNotReady) {
+    data.FUpdating = true;
+    return false;
+  }
+  const TCacheInfo background = BackgroundToCacheInfo(info);
+  data.InitCacheBmp();
+  if (data.CacheBmp().empty()) return false;
+  const TRect b = skin_->Bounds();
+  const int state = CurrentState();
+  builtState_ = state;
+  PaintElement(data, background, PictureState(state, data.States()), data.CacheBmp().view(), {b.Left, b.Top},
+               {0, 0, b.Width(), b.Height()}, true);
+  DrawCaption(state);
+  if (!Enabled())
+    ApplyDisabledLook(data.CacheBmp().view(), dkBlended, skin_->ParentColor(), {b.Left, b.Top},
+                      data.ParentCacheInfo());
+  data.BGChanged = false;
+  return true;
+}
+
+void TsButton::DrawCaption(int state) {
+  if (Caption().empty()) return;
+  TsCommonData& data = SkinData();
+  const int dpi = data.CurrentPPI;
+  TacTextCanvas canvas{data.CacheBmp().view(), &text_.Get(), TextFontOf(*this, dpi)};
+  const uint32_t format = tfCenter | tfWordBreak | tfExpandTabs | tfVCenter | tfNoPrefix;
+  const int W = Width(), H = Height();
+  const TSize size = canvas.Painter->Measure(ToU16(Caption()), canvas.Font, format, std::max(0, W - 3 * ContentMargin));
+  TRect r = PushButtonCaptionRect(W, H, size.cx, size.cy);
+  TsSkinManager* m = data.SkinManager();
+  const TsGeneralData* s = data.Section();
+  if (state == 2 && ((m && m->ButtonsOptions().ShiftContentOnClick) || (s && s->ShiftOnClick)) && s &&
+      s->BorderIndex >= 0)
+    r = PressedShift(r);
+  WriteSkinnedText(canvas, ToU16(Caption()), Enabled(), true, state, data, format, r);
+  if (Handle() && GetFocus() == Handle()) DrawFocusFrame(r);
+}
+
+void TsButton::DrawFocusFrame(TRect text) {
+  TsCommonData& data = SkinData();
+  TsSkinManager* m = data.SkinManager();
+  const TsGeneralData* s = data.Section();
+  if (!ShowFocus || !Enabled() || !s || !m) return;
+  if (!m->ButtonsOptions().ShowFocusRect && ThemesOn()) return;  // themed systems hide them
+  const TacSkinData* skin = data.CommonSkinData();
+  const uint32_t color = skin ? SkinColorToRGB(*skin, s->Props[FocusFrameColorState(s->States)].FontColor.Color) : 0;
+  const PixelBuffer cache = data.CacheBmp().view();
+  for (TPoint p : FocusFrameDots(FocusFrameRect(text, FocusMargin, Height())))
+    if (cache.contains(p.X, p.Y)) cache.at(p.X, p.Y) = ColorToPixel(color);
+}
+
+void TsButton::PaintUnskinned(HDC dc) {
+  RECT r{0, 0, Width(), Height()};
+  const HWND window = Handle();
+  const bool pushed = window && (SendMessageW(window, BM_GETSTATE, 0, 0) & BST_PUSHED);
+  UINT state = DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0) | (Enabled() ? 0 : DFCS_INACTIVE);
+  DrawFrameControl(dc, &r, DFC_BUTTON, state);
+  marv::SelectedObject font(dc, GetFont().Handle(Dpi()));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, marv::ToColorRef(Enabled() ? GetFont().TextColor() : marv::kGrayTextColor));
+  RECT text = r;
+  if (pushed) OffsetRect(&text, 1, 1);
+  DrawTextW(dc, Caption().c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if (window && GetFocus() == window) {
+    InflateRect(&r, -4, -4);
+    DrawFocusRect(dc, &r);
+  }
+}
+
+void TsButton::PaintTo(HDC dc) {
+  TsCommonData& data = SkinData();
+  if (!data.Skinned()) {
+    PaintUnskinned(dc);
+    return;
+  }
+  if (const PixelImage* fade = data.FadePicture()) {
+    CopyPictureToDC(dc, fade->view(), 0, 0);
+    return;
+  }
+  RECT clip;
+  if (GetClipBox(dc, &clip) == NULLREGION) return;
+  data.BGChanged = data.BGChanged || data.HalfVisible;
+  data.HalfVisible = clip.right - clip.left != Width() || clip.bottom - clip.top != Height();
+  if ((!data.CacheCurrent() || CurrentState() != builtState_) && !PrepareCache()) return;
+  CopyPictureToDC(dc, data.CacheBmp().view(), 0, 0);
+}
+
+bool TsButton::SkinCommand(uint16_t command, uint16_t, intptr_t lParam, intptr_t& result) {
+  TsCommonData& data = SkinData();
+  TsSkinManager* m = data.SkinManager();
+  switch (command) {
+    case SC_DEFAULTINDEX:
+      result = m ? m->GetSkinIndex("BUTTON") + 1 : 0;
+      return true;
+    case SC_DEFAULTSECTION:
+      result = kDefaultSectionButton;
+      return true;
+    case SC_ISSKINNED:
+      result = data.Skinned() ? 1 : 0;
+      return true;
+    case SC_PREPARECACHE:
+      result = PrepareCache() ? 1 : 0;
+      return true;
+    case SC_SKINLOADED:
+    case SC_SKINREFRESH:
+    case SC_SKINREMOVED:
+      data.HandleCommand(command, 0, lParam, result);
+      Invalidate();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TsButton::MouseEntered() {
+  TsCommonData& data = SkinData();
+  TsSkinManager* m = data.SkinManager();
+  if (!Enabled() || data.FMouseAbove || (m && m->Options().NoMouseHover)) return;
+  data.BGChanged = false;
+  data.FMouseAbove = true;
+  ChangeStateAnimated(data, 1, &WindowedFadeStep, true, false, AnimAllowed(aeMouseEnter, AnimatEvents, m));
+}
+
+void TsButton::MouseLeft() {
+  TsCommonData& data = SkinData();
+  if (!Enabled() || !data.FMouseAbove) return;
+  data.BGChanged = false;
+  data.FMouseAbove = false;
+  ChangeStateAnimated(data, 0, &WindowedFadeStep, false, false,
+                      AnimAllowed(aeMouseLeave, AnimatEvents, data.SkinManager()));
+}
+
+void TsButton::Pressed() {
+  TsCommonData& data = SkinData();
+  if (!data.Skinned() || !Enabled()) return;
+  data.FUpdating = false;
+  mouseClicked_ = true;
+  if (down_) return;
+  data.BGChanged = false;
+  ChangeStateAnimated(data, 2, &WindowedFadeStep, false, true,
+                      AnimAllowed(aeMouseDown, AnimatEvents, data.SkinManager()));
+}
+
+void TsButton::Released() {
+  TsCommonData& data = SkinData();
+  if (!std::exchange(mouseClicked_, false) || !data.Skinned()) return;
+  if (data.FadeRunning()) {
+    data.StopFade();
+    data.BGChanged = true;
+    forcedPress_ = true;
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    forcedPress_ = false;
+    Sleep(kPressedHoldMs);
+  }
+  data.FUpdating = false;
+  data.BGChanged = false;
+  if (data.FMouseAbove)
+    ChangeStateAnimated(data, 1, &WindowedFadeStep, true, true, AnimAllowed(aeMouseUp, AnimatEvents, data.SkinManager()));
+}
+
+void TsButton::WndProc(marv::Message& m) {
+  TsCommonData& data = SkinData();
+  switch (m.Msg) {
+    case WM_PAINT: {
+      if (data.Skinned() && data.FUpdating) {
+        ValidateRect(Handle(), nullptr);
+        return;
+      }
+      marv::PaintScope paint(Handle());
+      PaintTo(paint.Dc());
+      return;
+    }
+    case WM_PRINTCLIENT:
+      data.FUpdating = false;
+      PaintTo(reinterpret_cast<HDC>(m.WParam));
+      return;
+    case WM_ERASEBKGND:
+      m.Result = 1;  // the paint covers every pixel
+      return;
+    case WM_MOUSEMOVE:
+      if (!tracking_) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+        tracking_ = TrackMouseEvent(&track);
+      }
+      MouseEntered();
+      break;
+    case WM_MOUSELEAVE:
+      tracking_ = false;
+      MouseLeft();
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      DefaultHandler(m);
+      Pressed();
+      return;
+    case WM_LBUTTONUP:
+      Released();
+      DefaultHandler(m);
+      return;
+    case BM_SETSTATE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      if (m.Msg == WM_KILLFOCUS) data.StopFade();
+      DefaultHandler(m);
+      if (!data.Skinned()) Invalidate();
+      else if (!data.FadeRunning()) data.Invalidate(false);
+      return;
+    case WM_ENABLE:
+      return;  // the picture is repainted on the framework's notice
+    case marv::CM_ENABLEDCHANGED:
+      data.StopFade();
+      data.BGChanged = true;
+      marv::PushButton::WndProc(m);
+      if (Handle()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+      return;
+    case marv::CM_TEXTCHANGED:
+    case marv::CM_FONTCHANGED:
+      data.StopFade();
+      data.BGChanged = true;
+      break;
+    case marv::CM_VISIBLECHANGED:
+    case marv::CM_DPICHANGED:
+      data.BGChanged = true;
+      break;
+    default:
+      break;
+  }
+  marv::PushButton::WndProc(m);
+}

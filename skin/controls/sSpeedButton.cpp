@@ -1,0 +1,287 @@
+#include "skin/controls/sSpeedButton.h"
+
+#include "framework/WinControl.h"
+#include "skin/data/sSkinManager.h"
+#include "skin/paint/acDisabledLook.h"
+#include "skin/paint/acSkinCommands.h"
+#include "skin/paint/acSkinnedText.h"
+#include "skin/paint/sGraphUtils.h"
+
+namespace {
+
+constexpr int kDefaultSectionSpeedButton = 15;
+
+TRect ClientRect(marv::Control& c) { return {0, 0, c.Width(), c.Height()}; }
+
+}  // namespace
+
+TsSpeedButton::TsSpeedButton(std::wstring name)
+    : marv::SpeedButton(std::move(name)),
+      skin_(std::make_unique<TacControlSkinOwner>(*this, kKindSpeedButton, true)) {
+  skin_->SetCommandHandler([this](uint16_t c, uint16_t a, intptr_t l, intptr_t& r) { return SkinCommand(c, a, l, r); });
+  SkinData().Loaded(true);
+}
+
+TsSpeedButton::~TsSpeedButton() {
+  if (TsSkinManager* m = SkinData().SkinManager(); m && m->ActiveGraphControl() == static_cast<marv::Control*>(this))
+    m->SetActiveGraphControl(nullptr);
+}
+
+void TsSpeedButton::SetFlat(bool flat) {
+  flat_ = flat;
+  UpdateView();
+}
+
+void TsSpeedButton::SetDown(bool down) {
+  if (down == down_) return;
+  down_ = down;
+  if (down && groupIndex_ != 0 && Parent()) {
+    for (const auto& sibling : Parent()->Controls()) {
+      auto* other = dynamic_cast<TsSpeedButton*>(sibling.get());
+      if (other && other != this && other->groupIndex_ == groupIndex_ && other->down_) {
+        other->down_ = false;
+        other->SkinData().StopFade();
+        other->MarkStale();
+        other->UpdateView();
+      }
+    }
+  }
+  MarkStale();
+  UpdateView();
+}
+
+void TsSpeedButton::Click() {
+  if (groupIndex_ != 0) SetDown(down_ && allowAllUp_ ? false : true);
+  marv::SpeedButton::Click();
+}
+
+void TsSpeedButton::MarkStale() { SkinData().BGChanged = true; }
+
+int TsSpeedButton::CurrentState() {
+  TacSpeedButtonStateInput in;
+  in.down = down_ || LooksPressed();
+  in.defaultState = SkinData().DefaultState();
+  return SpeedButtonCurrentState(in);
+}
+
+bool TsSpeedButton::ShiftsContent() const {
+  TsCommonData& data = skin_->Data();
+  TsSkinManager* m = data.SkinManager();
+  const TsGeneralData* s = data.Section();
+  const bool wanted = (m && m->ButtonsOptions().ShiftContentOnClick) || (s && s->ShiftOnClick);
+  return wanted && s && s->BorderIndex >= 0;
+}
+
+bool TsSpeedButton::PrepareCache() {
+  skin_->SyncDensity();
+  TsCommonData& data = SkinData();
+  BackgroundInfo info;
+  GetParentBackground(info, *skin_, false);
+  if (info.Kind == bgNotReady) {
+    data.FUpdating = true;
+    return false;
+  }
+  const TCacheInfo background = BackgroundToCacheInfo(info);
+  data.InitCacheBmp();
+  if (background.Ready && background.Bmp.empty()) {
+    data.BGChanged = false;
+    return true;
+  }
+  if (data.CacheBmp().empty()) return false;
+  const TRect b = skin_->Bounds();
+  const TPoint offset{b.Left, b.Top};
+  builtState_ = CurrentState();
+  PaintElement(data, background, builtState_, data.CacheBmp().view(), offset, ClientRect(*this), true);
+  DrawCaption(background);
+  if (!Enabled())
+    ApplyDisabledLook(data.CacheBmp().view(), dkBlended, skin_->ParentColor(), offset, data.ParentCacheInfo());
+  data.BGChanged = false;
+  storedDown_ = down_;
+  oldFlat_ = flat_;
+  return true;
+}
+
+void TsSpeedButton::DrawCaption(const TCacheInfo&) {
+  if (Caption().empty()) return;
+  TsCommonData& data = SkinData();
+  const int dpi = data.CurrentPPI;
+  TacTextCanvas canvas{data.CacheBmp().view(), &text_.Get(), TextFontOf(*this, dpi)};
+  const uint32_t format = tfCenter | tfWordBreak | tfEndEllipsis | tfNoPrefix;
+  TacCaptionLayout layout;
+  layout.W = Width();
+  layout.H = Height();
+  layout.m = ActMargin(Margin, dpi);
+  const TSize size = canvas.Painter->Measure(ToU16(Caption()), canvas.Font, format | tfExpandTabs,
+                                             layout.W - 2 * std::max(0, layout.m));
+  layout.tw = size.cx;
+  layout.th = size.cy;
+  TRect r = SpeedButtonCaptionRect(layout);
+  const int state = CurrentState();
+  if (state == 2 && ShiftsContent()) r = PressedShift(r);
+  WriteSkinnedText(canvas, ToU16(Caption()), true, true, state, data, format | tfNoClip, r);
+}
+
+void TsSpeedButton::Paint(HDC dc) {
+  TsCommonData& data = SkinData();
+  if (!Visible() || !Parent()) return;
+  TsSkinManager* m = data.SkinManager();
+  if (m && m->IsActive() && data.SkinIndex() < 0) data.UpdateIndexes(true);
+  if (!data.Skinned()) {
+    marv::SpeedButton::Paint(dc);
+    return;
+  }
+  if (Width() <= 0 || Height() <= 0) return;
+  if (const PixelImage* fade = data.FadePicture()) {
+    if (fade->width() == Width()) CopyPictureToDC(dc, fade->view(), 0, 0);
+    return;
+  }
+  TacSpeedButtonStaleness s;
+  s.currentState = CurrentState();
+  s.down = down_;
+  s.storedDown = storedDown_;
+  // A cache of another state is stale too (a press the mouse was taken from).
+  s.bgChanged = data.BGChanged || flat_ != oldFlat_ || s.currentState != builtState_;
+  s.halfVisible = data.HalfVisible;
+  if (SpeedButtonCacheStale(s) || !data.CacheCurrent()) {
+    if (!PrepareCache()) return;
+  }
+  CopyPictureToDC(dc, data.CacheBmp().view(), 0, 0);
+}
+
+void TsSpeedButton::UpdateView() {
+  TsCommonData& data = SkinData();
+  if (data.Loading || skin_->Destroying() || !Visible() || painting_) return;
+  marv::WinControl* parent = Parent();
+  if (!parent || !parent->Handle() || !IsWindowVisible(parent->Handle())) return;
+  if (data.Skinned() && data.FUpdating) return;
+  painting_ = true;
+  skin_->Redraw(true);
+  painting_ = false;
+}
+
+bool TsSpeedButton::SkinCommand(uint16_t command, uint16_t, intptr_t lParam, intptr_t& result) {
+  TsCommonData& data = SkinData();
+  TsSkinManager* m = data.SkinManager();
+  switch (command) {
+    case SC_DEFAULTINDEX:
+      result = m ? m->GetSkinIndex(flat_ ? "TOOLBUTTON" : "SPEEDBUTTON") + 1 : 0;
+      return true;
+    case SC_DEFAULTSECTION:
+      result = kDefaultSectionSpeedButton;
+      return true;
+    case SC_ISSKINNED:
+      result = data.Skinned() ? 1 : 0;
+      return true;
+    case SC_SKINLOADED:
+    case SC_SKINREFRESH:
+      data.HandleCommand(command, 0, lParam, result);
+      UpdateView();
+      return true;
+    case SC_SKINREMOVED:
+      data.HandleCommand(command, 0, lParam, result);
+      Invalidate();
+      return true;
+    case SC_PARENTUPDATED:
+      if (!data.FUpdating) UpdateView();
+      return true;
+    case SC_REPAINT:
+      data.FUpdating = false;
+      UpdateView();
+      return true;
+    case SC_PREPARECACHE:
+      result = PrepareCache() ? 1 : 0;
+      return true;
+    case SC_ISUPDATING:
+      result = data.FUpdating ? 1 : 0;
+      return true;
+    case SC_SECTIONCHANGED:
+      MarkStale();
+      UpdateView();
+      return true;
+    case SC_MOUSELEAVE:
+      LeaveHover();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TsSpeedButton::MouseEnter() {
+  TsCommonData& data = SkinData();
+  if (!Enabled() || data.FMouseAbove) return;
+  TsSkinManager* m = data.SkinManager();
+  if (m && m->Options().NoMouseHover) return;
+  data.FMouseAbove = true;
+  if (m) m->SetActiveGraphControl(static_cast<marv::Control*>(this));
+  ChangeStateAnimated(data, 1, &GraphicFadeStep, true, false, AnimAllowed(aeMouseEnter, AnimatEvents, m));
+}
+
+void TsSpeedButton::MouseLeave() { LeaveHover(); }
+
+void TsSpeedButton::LeaveHover() {
+  TsCommonData& data = SkinData();
+  if (!data.FMouseAbove || skin_->Destroying()) return;
+  data.FMouseAbove = false;
+  TsSkinManager* m = data.SkinManager();
+  if (m && m->ActiveGraphControl() == static_cast<marv::Control*>(this)) m->SetActiveGraphControl(nullptr);
+  if (!Visible()) {
+    MarkStale();
+    return;
+  }
+  ChangeStateAnimated(data, 0, &GraphicFadeStep, false, false, AnimAllowed(aeMouseLeave, AnimatEvents, m));
+}
+
+void TsSpeedButton::MouseDown(POINT) {
+  TsCommonData& data = SkinData();
+  if (!data.Skinned()) {
+    Invalidate();
+    return;
+  }
+  data.BGChanged = false;
+  ChangeStateAnimated(data, 2, &GraphicFadeStep, false, true,
+                      AnimAllowed(aeMouseDown, AnimatEvents, data.SkinManager()));
+}
+
+void TsSpeedButton::MouseUp(POINT) {
+  TsCommonData& data = SkinData();
+  if (!data.Skinned()) {
+    Invalidate();
+    return;
+  }
+  data.BGChanged = false;
+  ChangeStateAnimated(data, MouseInside() ? 1 : 0, &GraphicFadeStep, true, true,
+                      AnimAllowed(aeMouseUp, AnimatEvents, data.SkinManager()));
+}
+
+void TsSpeedButton::WndProc(marv::Message& m) {
+  switch (m.Msg) {
+    case WM_LBUTTONUP:
+      // A press fade still running ends at once in the pressed picture, before the release.
+      if (const PixelImage* fade = SkinData().FadePicture(); fade && fade->width() == Width()) {
+        SkinData().StopFade();
+        MarkStale();
+        UpdateView();
+      }
+      break;
+    case marv::CM_ENABLEDCHANGED:
+      if (!Enabled()) SkinData().StopFade();
+      MarkStale();
+      break;
+    case marv::CM_TEXTCHANGED:
+    case marv::CM_FONTCHANGED:
+      SkinData().StopFade();
+      MarkStale();
+      break;
+    case marv::CM_VISIBLECHANGED:
+      SkinData().FMouseAbove = false;
+      MarkStale();
+      break;
+    case marv::CM_COLORCHANGED:
+    case marv::CM_DPICHANGED:
+      MarkStale();
+      break;
+    default:
+      break;
+  }
+  marv::SpeedButton::WndProc(m);
+}

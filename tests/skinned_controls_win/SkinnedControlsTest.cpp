@@ -1,0 +1,237 @@
+// The program's windows with the embedded Slate, under Wine: the skinned controls as the
+// screen shows them.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <intrin.h>
+
+#include <memory>
+#include <string>
+
+#include "app/Startup.h"
+#include "app/Unit1.h"
+#include "framework/DibBitmap.h"
+#include "skin/controls/sButton.h"
+#include "skin/controls/sLabel.h"
+#include "skin/controls/sSpeedButton.h"
+#include "skin/data/sSkinManager.h"
+#include "skin/paint/acSkinCommands.h"
+#include "skin/paint/sGraphUtils.h"
+#include "tests/framework/UiDriver.h"
+#include "update/Unit2.h"
+#include "update/Unit3.h"
+
+namespace {
+
+// What a window shows in r of its client area, colours only.
+PixelImage Grab(HWND window, RECT r) {
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  marv::DibBitmap dib(w, h);
+  HDC dc = GetDC(window);
+  BitBlt(dib.Dc(), 0, 0, w, h, dc, r.left, r.top, SRCCOPY);
+  ReleaseDC(window, dc);
+  GdiFlush();
+  PixelImage out(w, h);
+  const PixelBuffer in = dib.Pixels();
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) out.at(x, y) = in.at(x, y) & 0xFFFFFF;
+  return out;
+}
+
+PixelImage Opaque(const PixelImage& picture) {
+  PixelImage out = picture;
+  for (int y = 0; y < out.height(); ++y)
+    for (int x = 0; x < out.width(); ++x) out.at(x, y) &= 0xFFFFFF;
+  return out;
+}
+
+// Live GDI objects of this process: GetGuiResources where it is implemented, else the
+// entries of the process's GDI handle table (the PEB points to it; 24-byte entries whose
+// byte 14 holds the object type). -1 when neither can be read.
+long CountGdiObjects() {
+  if (const DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<long>(n);
+  const auto* peb = reinterpret_cast<const uint8_t*>(__readgsqword(0x60));
+  const auto* table = peb ? *reinterpret_cast<const uint8_t* const*>(peb + 0xF8) : nullptr;
+  if (!table) return -1;
+  constexpr int kEntries = 0x10000, kEntrySize = 24, kTypeOffset = 14;
+  long live = 0;
+  for (int i = 0; i < kEntries; ++i) live += table[i * kEntrySize + kTypeOffset] != 0;
+  return live;
+}
+
+// The count follows objects being made and deleted (else it counts something else).
+bool GdiCountWorks() {
+  const long before = CountGdiObjects();
+  if (before < 0) return false;
+  HBRUSH brushes[10];
+  for (HBRUSH& b : brushes) b = CreateSolidBrush(RGB(1, 2, 3));
+  const long during = CountGdiObjects();
+  for (HBRUSH b : brushes) DeleteObject(b);
+  return during == before + 10 && CountGdiObjects() == before;
+}
+
+LRESULT Ask(marv::Control& control, uint16_t command) {
+  return control.Perform(WM_SKINCOMMAND, SkinCommandWParam(command), 0);
+}
+
+class SkinnedWindows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app_ = std::make_unique<marv::Application>();
+    CreateProgramForms(*app_);
+    form_ = static_cast<TForm1*>(app_->MainForm());
+    form_->Show();
+    MoveCursorAway();
+    uitest::PumpFor(200);
+    watcher_.ForgetBoxes();
+    ASSERT_TRUE(form_->sknmngr1->IsActive());
+  }
+  void TearDown() override { app_.reset(); }
+
+  void MoveCursorAway() {
+    RECT window;
+    GetWindowRect(form_->Handle(), &window);
+    SetCursorPos(window.right + 40, window.bottom + 40);
+  }
+  TForm2& About() {
+    for (const auto& f : app_->Forms())
+      if (auto* about = dynamic_cast<TForm2*>(f.get())) return *about;
+    throw std::runtime_error("no About window");
+  }
+  static bool Settled(TsSpeedButton& b, bool hot) {
+    return b.SkinData().FMouseAbove == hot && !b.SkinData().FadeRunning();
+  }
+  void Hover(TsSpeedButton& b) {
+    const RECT r = b.BoundsRect();
+    const POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    const POINT screen = form_->ClientToScreen(at);
+    SetCursorPos(screen.x, screen.y);
+    SendMessageW(form_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+  }
+  void Leave() {
+    MoveCursorAway();
+    SendMessageW(form_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));  // an empty corner
+  }
+
+  uitest::WindowWatcher watcher_;
+  std::unique_ptr<marv::Application> app_;
+  TForm1* form_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(SkinnedWindows, EveryControlOfTheWindowsSaysItIsSkinned) {
+  for (const auto& control : form_->Controls()) {
+    if (control.get() == form_->sSlider1) continue;  // the switch is tested with its own skinning
+    EXPECT_EQ(Ask(*control, SC_ISSKINNED), 1) << testing::PrintToString(control->Name());
+  }
+  TForm2& about = About();
+  for (marv::Control* c : std::initializer_list<marv::Control*>{&about.lbl1, &about.lbl2, &about.btn2, &about.btn1})
+    EXPECT_EQ(Ask(*c, SC_ISSKINNED), 1) << testing::PrintToString(c->Name());
+  TfrmVer notice;
+  notice.Show();
+  for (marv::Control* c : std::initializer_list<marv::Control*>{&notice.lbl1, &notice.lbl2, &notice.btn1})
+    EXPECT_EQ(Ask(*c, SC_ISSKINNED), 1) << testing::PrintToString(c->Name());
+  // A windowed one answers through its window and carries its binding as "ACSDATA".
+  about.Show();
+  uitest::PumpFor(50);
+  const HWND ok = about.btn1.Handle();
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(SendMessageW(ok, WM_SKINCOMMAND, SkinCommandWParam(SC_ISSKINNED), 0), 1);
+  EXPECT_EQ(reinterpret_cast<LRESULT>(GetPropW(ok, L"ACSDATA")),
+            SendMessageW(ok, WM_SKINCOMMAND, SkinCommandWParam(SC_GETSKINDATA), 0));
+  EXPECT_NE(GetPropW(ok, L"ACSDATA"), nullptr);
+  // The command number belongs in the high word; in the low word it is no command.
+  EXPECT_EQ(SendMessageW(ok, WM_SKINCOMMAND, SC_ISSKINNED, 0), 0);
+  about.Hide();
+}
+
+TEST_F(SkinnedWindows, HoveringASpeedButtonShowsItsHotLookAndLeavingGivesTheNormalOneBack) {
+  auto& button = static_cast<TsSpeedButton&>(*form_->btn9);
+  ASSERT_EQ(button.SkinData().SkinIndex(), form_->sknmngr1->GetSkinIndex("SPEEDBUTTON"));
+  const RECT r = button.BoundsRect();
+  const PixelImage normal = Grab(form_->Handle(), r);
+  EXPECT_EQ(normal, Opaque(button.SkinData().CacheBmp())) << "the screen shows the cached picture";
+
+  Hover(button);
+  ASSERT_TRUE(uitest::PumpUntil([&] { return Settled(button, true); }, 3000));
+  uitest::PumpFor(50);
+  EXPECT_EQ(button.CurrentState(), 1);
+  const PixelImage hot = Grab(form_->Handle(), r);
+  EXPECT_NE(hot, normal);
+  EXPECT_EQ(hot, Opaque(button.SkinData().CacheBmp())) << "the hot picture, not a fade frame";
+
+  Leave();
+  ASSERT_TRUE(uitest::PumpUntil([&] { return Settled(button, false); }, 3000));
+  uitest::PumpFor(50);
+  EXPECT_EQ(button.CurrentState(), 0);
+  EXPECT_EQ(Grab(form_->Handle(), r), normal);
+}
+
+TEST_F(SkinnedWindows, TheAboutWindowsOkButtonIsDrawnFromTheButtonSection) {
+  TForm2& about = About();
+  about.Show();
+  uitest::PumpFor(100);
+  TsButton& ok = about.btn1;
+  TsSkinManager& manager = *form_->sknmngr1;
+  const int index = manager.GetSkinIndex("BUTTON");
+  ASSERT_GE(index, 0);
+  EXPECT_EQ(ok.SkinData().SkinIndex(), index);
+  EXPECT_EQ(Ask(ok, SC_DEFAULTSECTION), 2);
+
+  // Not focused, as the default button: state 3, painted hot on a three-state section.
+  ok.SetDefault(true);
+  SetFocus(about.Handle());
+  ok.SkinData().Invalidate(true);
+  uitest::PumpFor(50);
+  ASSERT_EQ(ok.CurrentState(), 3);
+  const int states = manager.CommonSkinData(ok.SkinData().CurrentPPI).gd[index].States;
+  const int pictureState = PictureState(3, states);
+  EXPECT_EQ(pictureState, states < 4 ? 1 : 3);
+
+  TacElementOwnerData section;
+  section.Data = &manager.CommonSkinData(ok.SkinData().CurrentPPI);
+  section.Index = index;
+  section.Parent = true;
+  const RECT b = ok.BoundsRect();
+  PixelImage expected(b.right - b.left, b.bottom - b.top);
+  PaintElement(section, ColorCacheInfo(marv::ToColorRef(about.BackColor())), pictureState, expected.view(),
+               {b.left, b.top}, {0, 0, expected.width(), expected.height()}, true);
+  const PixelImage shown = Grab(ok.Handle(), RECT{0, 0, expected.width(), expected.height()});
+  // The border columns and rows hold no caption: they are the section's picture.
+  int compared = 0;
+  for (int y = 0; y < expected.height(); ++y)
+    for (int x = 0; x < expected.width(); ++x) {
+      const bool edge = x < 3 || y < 2 || x >= expected.width() - 3 || y >= expected.height() - 2;
+      if (!edge) continue;
+      ++compared;
+      ASSERT_EQ(shown.at(x, y), expected.at(x, y) & 0xFFFFFF) << x << "," << y;
+    }
+  EXPECT_GT(compared, 100);
+  ok.SetDefault(false);
+  about.Hide();
+}
+
+TEST_F(SkinnedWindows, ThousandHoverAndLeaveCyclesLeakNoGdiObjects) {
+  auto& button = static_cast<TsSpeedButton&>(*form_->btn1);
+  const RECT r = button.BoundsRect();
+  const LPARAM over = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  const auto cycle = [&](int times) {
+    for (int i = 0; i < times; ++i) {
+      SendMessageW(form_->Handle(), WM_MOUSEMOVE, 0, over);
+      if (i % 3 == 0) uitest::PumpFor(1);  // some fades get to step, some are taken over
+      SendMessageW(form_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    }
+    uitest::PumpUntil([&] { return Settled(button, false); }, 3000);
+    uitest::PumpFor(50);
+  };
+  cycle(20);  // caches, fonts and the text painter are made once
+  ASSERT_TRUE(GdiCountWorks()) << "no way to count this process's GDI objects";
+  const long gdiBefore = CountGdiObjects();
+  const DWORD userBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  cycle(1000);
+  EXPECT_EQ(CountGdiObjects(), gdiBefore);
+  EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), userBefore);
+  RecordProperty("gdi_objects", std::to_string(gdiBefore));
+}

@@ -48,6 +48,14 @@ TEST_F(NoticesSwitch, SliderAndThumbAreSkinnedWithTheOnLookAtStart) {
   EXPECT_EQ(ThumbLeft(), 1);
   EXPECT_EQ(Slider().Thumb().SkinData().SkinSection(), "THUMB_ON");
   EXPECT_EQ(TrackMiddle(), kAccentTrack);
+  // The thumb asked the slider what lies under it and got the track's picture.
+  const PixelImage& track = Slider().SkinData().CacheBmp();
+  const PixelImage& thumb = Slider().Thumb().SkinData().CacheBmp();
+  ASSERT_EQ(thumb.width(), 13);
+  ASSERT_EQ(thumb.height(), 13);
+  EXPECT_EQ(PixelToColor(thumb.at(0, 6)), PixelToColor(track.at(1, 7)));
+  EXPECT_EQ(PixelToColor(thumb.at(12, 12)), PixelToColor(track.at(13, 13)));
+  EXPECT_EQ(PixelToColor(thumb.at(6, 6)), 0xFFFFFFu);  // the white dot
 }
 
 TEST_F(NoticesSwitch, AClickTurnsNoticesOffAndAnotherTurnsThemOnAgain) {

@@ -34,6 +34,10 @@ TForm2::TForm2()
   btn1.SetBounds(202, 86, 75, 25);
   btn1.SetCaption(L"确定");
   btn1.OnClick = [this](marv::Control& sender) { btn1Click(sender); };
+  // "确定" is first in the tab order: it has the focus whenever the window opens.
+  OnShow = [this](marv::Control&) {
+    if (btn1.Handle()) SetFocus(btn1.Handle());
+  };
 }
 
 void TForm2::btn1Click(marv::Control&) { Close(); }

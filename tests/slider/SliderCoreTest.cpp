@@ -39,7 +39,8 @@ class RecordingView final : public IacSliderView, public IacFrameClock {
   void EndStateUpdate() override { log.push_back("end"); }
   void UpdateIndexes() override {}
   bool Loading() override { return false; }
-  void RedrawAll(bool) override {
+  void RedrawAll(bool pictureStale) override {
+    if (pictureStale) ++staleRedraws;
     if (!core_ || !core_->Changing()) return;
     redrawsWhileChanging.push_back(core_->Thumb().Left);
     if (redrawOn && frameOpen) {
@@ -75,6 +76,7 @@ class RecordingView final : public IacSliderView, public IacFrameClock {
   std::vector<TRect> thumbs;
   std::vector<Frame> frames;
   std::vector<int> redrawsWhileChanging;  // the thumb's left at each redraw during a toggle
+  int staleRedraws = 0;                   // redraws that asked for a fresh track picture
   std::vector<std::string> log;
 
  private:
@@ -170,6 +172,7 @@ TEST_F(SliderCore, WithoutAnimationsTheThumbJumpsToTheOtherEnd) {
   EXPECT_EQ(owned.Thumb().Left, 19);
   EXPECT_EQ(view.section, "THUMB_OFF");
   EXPECT_EQ(events, (std::vector<std::string>{"changing", "changed off"}));
+  EXPECT_EQ(view.staleRedraws, 1);  // the track is painted afresh for the off state
 }
 
 TEST_F(SliderCore, UnskinnedTheThumbSlidesAQuarterOfTheWayPerFrame) {

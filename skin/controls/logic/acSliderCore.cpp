@@ -149,16 +149,19 @@ void TacSliderCore::AnimatedToggle() {
   const TacSliderShape shape = Shape();
   const int start = shape.Vertical() ? thumb_.Top : thumb_.Left;
   const int end = ThumbRestPos(shape, thumb_, !ThumbAtStart());
+  // Without animation nothing repaints the track for the new state: mark it stale here.
+  bool trackStale = false;
   if (!view_.AnimationAllowed()) {
     PlaceThumbAlongTrack(end);
     Flip();
     RefreshThumbSectionForState();
+    trackStale = true;
   } else if (view_.Skinned() || view_.FullPaint()) {
     CrossFadeSlide(start, end);
   } else {
     PlainSlide(start, end);
   }
-  view_.RedrawAll(false);
+  view_.RedrawAll(trackStale);
   UpdateThumbPos();
   view_.ApplyThumbState();
   view_.RedrawThumbWithFrame();

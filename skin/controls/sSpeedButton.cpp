@@ -28,7 +28,10 @@ TsSpeedButton::~TsSpeedButton() {
 }
 
 void TsSpeedButton::SetFlat(bool flat) {
+  if (flat == flat_) return;
   flat_ = flat;
+  SkinData().UpdateIndexes(true);  // TOOLBUTTON when flat, SPEEDBUTTON otherwise
+  MarkStale();
   UpdateView();
 }
 

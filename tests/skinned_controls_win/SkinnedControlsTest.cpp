@@ -235,3 +235,29 @@ TEST_F(SkinnedWindows, ThousandHoverAndLeaveCyclesLeakNoGdiObjects) {
   EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), userBefore);
   RecordProperty("gdi_objects", std::to_string(gdiBefore));
 }
+
+TEST_F(SkinnedWindows, AFlatSpeedButtonTakesTheToolButtonSection) {
+  auto& button = static_cast<TsSpeedButton&>(*form_->btn1);
+  TsSkinManager& manager = *form_->sknmngr1;
+  ASSERT_GE(manager.GetSkinIndex("TOOLBUTTON"), 0);
+  button.SetFlat(true);
+  EXPECT_EQ(button.SkinData().SkinIndex(), manager.GetSkinIndex("TOOLBUTTON"));
+  button.SetFlat(false);
+  EXPECT_EQ(button.SkinData().SkinIndex(), manager.GetSkinIndex("SPEEDBUTTON"));
+}
+
+TEST_F(SkinnedWindows, AClickOnASkinnedAppButtonStillOpensItsMenu) {
+  POINT shownAt{-1, -1};
+  form_->pm1->SetTracker([&](HMENU, POINT at, HWND) {
+    shownAt = at;
+    return 0u;  // closed unchosen
+  });
+  uitest::Click(*form_->btn9);
+  uitest::PumpFor(100);
+  EXPECT_NE(shownAt.x, -1);
+  EXPECT_EQ(form_->sDisName, L"照片");
+  // The press fade ended and the button shows a picture of its present state.
+  auto& button = static_cast<TsSpeedButton&>(*form_->btn9);
+  EXPECT_FALSE(button.SkinData().FadeRunning());
+  EXPECT_NE(button.CurrentState(), 2);
+}

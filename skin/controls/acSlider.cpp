@@ -254,6 +254,11 @@ bool TsSlider::SkinCommand(uint16_t command, uint16_t argument, intptr_t lParam,
       if (command == SC_SKINREMOVED) thumb_->SetColor(marv::kButtonFaceColor);
       Relayout();
       return true;
+    case SC_STOPFADE:
+    case SC_SECTIONCHANGED:
+      data.HandleCommand(command, argument, lParam, result);
+      thumb_->Perform(WM_SKINCOMMAND, SkinCommandWParam(command, argument), lParam);
+      return true;
     default:
       return TsPanel::SkinCommand(command, argument, lParam, result);
   }

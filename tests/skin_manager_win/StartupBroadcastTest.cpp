@@ -33,7 +33,7 @@ TEST(ProgramStartUnderWine, TheEmbeddedSlateIsActiveAndEveryControlIsToldOnce) {
 
   std::vector<std::wstring> expected;
   for (marv::Control* control : ControlsOf(form)) expected.push_back(control->Name());
-  EXPECT_EQ(expected.size(), 40u);  // the form, 36 buttons, two labels and the switch
+  EXPECT_EQ(expected.size(), 41u);  // the form, 36 buttons, two labels, the switch and its thumb
   EXPECT_EQ(ReceiversOf(form.received, SC_SKINLOADED), expected);
   for (const ReceivedCommand& r : form.received)
     if (r.Command == SC_SKINLOADED) EXPECT_EQ(r.LParam, reinterpret_cast<LPARAM>(&manager));

@@ -261,3 +261,33 @@ TEST_F(SkinnedWindows, AClickOnASkinnedAppButtonStillOpensItsMenu) {
   EXPECT_FALSE(button.SkinData().FadeRunning());
   EXPECT_NE(button.CurrentState(), 2);
 }
+
+TEST_F(SkinnedWindows, APushButtonFadesToItsHotLookOnItsOwnWindowAndBack) {
+  TfrmVer notice;
+  notice.Show();
+  SetFocus(notice.Handle());
+  uitest::PumpFor(100);
+  TsButton& button = notice.btn1;
+  const HWND window = button.Handle();
+  ASSERT_TRUE(window);
+  const RECT client{0, 0, button.Width(), button.Height()};
+  ASSERT_EQ(button.CurrentState(), 0);
+  const PixelImage normal = Grab(window, client);
+
+  POINT centre{client.right / 2, client.bottom / 2};
+  POINT screen = centre;
+  ClientToScreen(window, &screen);
+  SetCursorPos(screen.x, screen.y);
+  SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(centre.x, centre.y));
+  ASSERT_TRUE(uitest::PumpUntil([&] { return button.SkinData().FMouseAbove && !button.SkinData().FadeRunning(); }, 3000));
+  EXPECT_EQ(button.CurrentState(), 1);
+  const PixelImage hot = Grab(window, client);
+  EXPECT_NE(hot, normal);
+  EXPECT_EQ(hot, Opaque(button.SkinData().CacheBmp())) << "the last frame is the hot picture";
+
+  MoveCursorAway();
+  SendMessageW(window, WM_MOUSELEAVE, 0, 0);
+  ASSERT_TRUE(uitest::PumpUntil([&] { return !button.SkinData().FMouseAbove && !button.SkinData().FadeRunning(); }, 3000));
+  uitest::PumpFor(50);
+  EXPECT_EQ(Grab(window, client), normal);
+}

@@ -138,6 +138,13 @@ void TsSpeedButton::Paint(HDC dc) {
     if (fade->width() == Width()) CopyPictureToDC(dc, fade->view(), 0, 0);
     return;
   }
+  // Partly outside the parent's client area: its background may change, rebuild each time.
+  if (const HWND parent = Parent()->Handle()) {
+    RECT client;
+    const RECT b = BoundsRect();
+    data.HalfVisible = !GetClientRect(parent, &client) || b.left < 0 || b.top < 0 || b.right > client.right ||
+                       b.bottom > client.bottom;
+  }
   TacSpeedButtonStaleness s;
   s.currentState = CurrentState();
   s.down = down_;

@@ -107,6 +107,7 @@ TEST_F(Fades, LeavingBeforeTheHoverEndedStartsFromWhereItWas) {
   EXPECT_EQ(leave.back(), 0) << "a fade to normal ends only on the normal picture";
   EXPECT_EQ(button.frames.back(), 0);
   EXPECT_LE(ticks, 40) << "the steps added at the end are bounded";
+  EXPECT_TRUE(button.owner.shown.empty()) << "a window-less control's own step ran, never the windowed one";
   EXPECT_EQ(Timer().State, -1);
 }
 

@@ -6,8 +6,10 @@
 
 #include <intrin.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "app/Startup.h"
 #include "app/Unit1.h"
@@ -290,4 +292,39 @@ TEST_F(SkinnedWindows, APushButtonFadesToItsHotLookOnItsOwnWindowAndBack) {
   ASSERT_TRUE(uitest::PumpUntil([&] { return !button.SkinData().FMouseAbove && !button.SkinData().FadeRunning(); }, 3000));
   uitest::PumpFor(50);
   EXPECT_EQ(Grab(window, client), normal);
+}
+
+TEST_F(SkinnedWindows, QuestionsWithPointersAreAnsweredOnlyOnTheControlsOwnThread) {
+  TForm2& about = About();
+  about.Show();
+  uitest::PumpFor(50);
+  const HWND ok = about.btn1.Handle();
+  ASSERT_TRUE(ok);
+  TacSkinIndexQuery query;
+  SendMessageW(ok, WM_SKINCOMMAND, SkinCommandWParam(SC_GETSKININDEX), reinterpret_cast<LPARAM>(&query));
+  EXPECT_EQ(query.SkinIndex, about.btn1.SkinData().SkinIndex());
+
+  // From another thread the record is not touched: its pointer could be anyone's.
+  TacSkinIndexQuery foreign;
+  LRESULT answer = -1;
+  std::atomic<bool> done = false;
+  std::thread sender([&] {
+    answer = SendMessageW(ok, WM_SKINCOMMAND, SkinCommandWParam(SC_GETSKININDEX), reinterpret_cast<LPARAM>(&foreign));
+    done = true;
+  });
+  uitest::PumpUntil([&] { return done.load(); }, 3000);
+  sender.join();
+  EXPECT_EQ(answer, 0);
+  EXPECT_EQ(foreign.SkinIndex, -1);
+  // Questions without pointers still get their answer.
+  LRESULT skinned = 0;
+  done = false;
+  std::thread asker([&] {
+    skinned = SendMessageW(ok, WM_SKINCOMMAND, SkinCommandWParam(SC_ISSKINNED), 0);
+    done = true;
+  });
+  uitest::PumpUntil([&] { return done.load(); }, 3000);
+  asker.join();
+  EXPECT_EQ(skinned, 1);
+  about.Hide();
 }

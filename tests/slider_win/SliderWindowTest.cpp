@@ -129,6 +129,26 @@ TEST_F(NoticesSwitch, PressingAndReleasingTheThumbInPlaceToggles) {
   EXPECT_EQ(ThumbLeft(), 19);
 }
 
+// Moved to a 144-PPI monitor the switch is about 1.5 times as large (49 × 23: its edges
+// are scaled, not its size); the thumb keeps Slate's one-pixel margin.
+TEST_F(NoticesSwitch, AtAHigherDensityTheThumbIsLaidOutAgain) {
+  form_->RescaleToDpi(144);
+  uitest::PumpFor(50);
+  const int w = Slider().Width(), h = Slider().Height(), side = h - 2;
+  ASSERT_EQ(h, 23);
+  RECT thumb;
+  GetClientRect(ThumbWindow(), &thumb);
+  EXPECT_EQ(thumb.right, side);
+  EXPECT_EQ(thumb.bottom, side);
+  EXPECT_EQ(ThumbLeft(), 1);
+  EXPECT_EQ(TrackMiddle(), kAccentTrack);
+  EXPECT_EQ(Slider().SkinData().CacheBmp().width(), w);
+  uitest::Click(Slider());
+  EXPECT_FALSE(Slider().SliderOn());
+  EXPECT_EQ(ThumbLeft(), w - side - 1);
+  EXPECT_EQ(TrackMiddle(), 0xFFFFFFu);
+}
+
 TEST_F(NoticesSwitch, RightButtonPressesOnTheThumbDoNothing) {
   ThumbMouse(WM_RBUTTONDOWN, 6, MK_RBUTTON);
   ThumbMouse(WM_MOUSEMOVE, 20, MK_RBUTTON);

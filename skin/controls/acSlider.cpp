@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "skin/controls/logic/acSliderPaint.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/acBlend.h"

@@ -18,7 +18,8 @@ bool ThemesOn() {
   const HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
   if (!uxtheme) return false;
   using IsAppThemedProc = BOOL(WINAPI*)();
-  const auto isAppThemed = reinterpret_cast<IsAppThemedProc>(GetProcAddress(uxtheme, "IsAppThemed"));
+  const auto isAppThemed =
+      reinterpret_cast<IsAppThemedProc>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsAppThemed")));
   return isAppThemed && isAppThemed();
 }
 
@@ -60,13 +61,9 @@ int TsButton::CurrentState() {
 bool TsButton::PrepareCache() {
   skin_->SyncDensity();
   TsCommonData& data = SkinData();
-  BackgroundInfo info;
-  GetParentBackground(info, *skin_, false);
-  if (info.Kind == bgNotReady) {
-    data.FUpdating = true;
-    return false;
-  }
-  const TCacheInfo background = BackgroundToCacheInfo(info);
+  const std::optional<TCacheInfo> parent = BackgroundForCache(data, *skin_);
+  if (!parent) return false;
+  const TCacheInfo& background = *parent;
   data.InitCacheBmp();
   if (data.CacheBmp().empty()) return false;
   const TRect b = skin_->Bounds();

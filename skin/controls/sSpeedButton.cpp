@@ -78,13 +78,9 @@ bool TsSpeedButton::ShiftsContent() const {
 bool TsSpeedButton::PrepareCache() {
   skin_->SyncDensity();
   TsCommonData& data = SkinData();
-  BackgroundInfo info;
-  GetParentBackground(info, *skin_, false);
-  if (info.Kind == bgNotReady) {
-    data.FUpdating = true;
-    return false;
-  }
-  const TCacheInfo background = BackgroundToCacheInfo(info);
+  const std::optional<TCacheInfo> parent = BackgroundForCache(data, *skin_);
+  if (!parent) return false;
+  const TCacheInfo& background = *parent;
   data.InitCacheBmp();
   if (background.Ready && background.Bmp.empty()) {
     data.BGChanged = false;

@@ -425,6 +425,16 @@ TCacheInfo TsCommonData::ParentCacheInfo() {
   return ColorCacheInfo(StateColor(0));
 }
 
+std::optional<TCacheInfo> BackgroundForCache(TsCommonData& data, IacSkinOwner& owner) {
+  BackgroundInfo info;
+  GetParentBackground(info, owner, false);
+  if (info.Kind == bgNotReady) {
+    data.FUpdating = true;
+    return std::nullopt;
+  }
+  return BackgroundToCacheInfo(info);
+}
+
 void GetParentBackground(BackgroundInfo& info, IacSkinOwner& child, bool drawNow) {
   info.Bmp = {};
   info.Kind = bgNone;

@@ -6,6 +6,7 @@
 // it runs (and is tested) without windows.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/Geometry.h"
@@ -217,3 +218,7 @@ class TsCtrlSkinData final : public TsCommonData {
 // Asks child's parent what lies under child (SC_GETBG); an unskinned parent gives its colour.
 void GetParentBackground(BackgroundInfo& info, IacSkinOwner& child, bool drawNow);
 TCacheInfo BackgroundToCacheInfo(const BackgroundInfo& info);
+// What a control paints its cache over: its parent's answer as a TCacheInfo. A parent
+// that cannot answer yet leaves the control updating (it repaints when the parent is
+// ready) and gives nothing.
+std::optional<TCacheInfo> BackgroundForCache(TsCommonData& data, IacSkinOwner& owner);

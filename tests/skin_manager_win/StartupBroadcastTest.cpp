@@ -36,7 +36,9 @@ TEST(ProgramStartUnderWine, TheEmbeddedSlateIsActiveAndEveryControlIsToldOnce) {
   EXPECT_EQ(expected.size(), 41u);  // the form, 36 buttons, two labels, the switch and its thumb
   EXPECT_EQ(ReceiversOf(form.received, SC_SKINLOADED), expected);
   for (const ReceivedCommand& r : form.received)
-    if (r.Command == SC_SKINLOADED) EXPECT_EQ(r.LParam, reinterpret_cast<LPARAM>(&manager));
+    if (r.Command == SC_SKINLOADED) {
+      EXPECT_EQ(r.LParam, reinterpret_cast<LPARAM>(&manager));
+    }
 
   const double ms = SinceProcessStart(form.received.front().Tick);
   RecordProperty("start_to_skinloaded_ms", std::to_string(static_cast<int>(ms)));

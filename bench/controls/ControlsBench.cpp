@@ -7,9 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "bench/common/SlateBench.h"
 #include "skin/controls/logic/acButtonLogic.h"
-#include "skin/data/acSkinData.h"
-#include "skin/data/acSkinFiles.h"
 #include "skin/paint/acBlend.h"
 #include "skin/paint/acFadeTimer.h"
 #include "skin/paint/acSkinnedText.h"
@@ -19,47 +18,7 @@
 
 namespace {
 
-struct Button {
-  int left, top, width;
-  const char16_t* caption;
-};
-// The main window's speed buttons at 96 PPI (all 22 high).
-constexpr std::array<Button, 36> kButtons{{
-    {17, 8, 66, u"3D建模"},       {88, 8, 63, u"相机"},         {155, 8, 66, u"照片"},
-    {225, 8, 66, u"地图"},        {17, 36, 66, u"画图 3D"},     {88, 36, 66, u"天气"},
-    {155, 36, 66, u"便签"},       {225, 36, 66, u"财经"},       {17, 64, 66, u"新闻"},
-    {88, 64, 66, u"人脉"},        {155, 64, 66, u"OneNote"},    {225, 64, 66, u"Xbox"},
-    {17, 92, 66, u"Skype"},       {87, 92, 66, u"Wallet"},      {155, 92, 66, u"Print 3D"},
-    {225, 92, 65, u"消息"},       {17, 119, 87, u"闹钟和时钟"}, {109, 119, 87, u"电影和电视"},
-    {203, 119, 87, u"日历和邮件"}, {17, 147, 87, u"获取office"}, {109, 147, 87, u"应用商店"},
-    {203, 147, 87, u"棋牌游戏"},  {17, 175, 87, u"录音机"},     {109, 175, 87, u"计算器"},
-    {203, 175, 87, u"Groove 音乐"}, {17, 203, 87, u"获取帮助"}, {109, 203, 87, u"移动套餐"},
-    {203, 203, 87, u"反馈中心"},  {17, 231, 87, u"3D 查看器"},  {109, 231, 87, u"截图和草图"},
-    {203, 231, 87, u"使用技巧"},  {17, 259, 132, u"混合现实门户"}, {155, 259, 135, u"你的手机"},
-    {308, 36, 85, u"卸载全部"},   {308, 64, 85, u"安装全部"},   {308, 203, 85, u"关于"},
-}};
-constexpr int kClientWidth = 412, kClientHeight = 290;
 constexpr uint32_t kFormColor = 0xF0F0F0;
-
-struct Slate {
-  std::unique_ptr<TacSkinFiles> files = TacSkinFiles::Open(SLATE_PACKAGE);
-  std::unique_ptr<TacSkinData> data;
-  Slate() {
-    data = std::make_unique<TacSkinData>(files.get(), 96);
-    data->Init();
-  }
-  TacElementOwnerData Owner(const char* section) const {
-    TacElementOwnerData o;
-    o.Data = data.get();
-    o.Index = data->GetSkinIndex(section);
-    o.Parent = true;
-    return o;
-  }
-};
-const Slate& SlateSkin() {
-  static const Slate slate;
-  return slate;
-}
 
 // A control that asks nothing and is asked nothing: enough to hold a fade.
 class QuietOwner final : public IacSkinOwner {
@@ -89,7 +48,7 @@ class QuietOwner final : public IacSkinOwner {
 };
 
 void BM_FadeFrame87x22(benchmark::State& state) {
-  const Slate& skin = SlateSkin();
+  const BenchSlate& skin = SlateAt(96);
   const TacElementOwnerData button = skin.Owner("SPEEDBUTTON");
   if (button.Index < 0) return state.SkipWithError("Slate has no SPEEDBUTTON");
   QuietOwner owner;
@@ -123,8 +82,8 @@ BENCHMARK(BM_Memcpy87x22)->Unit(benchmark::kMicrosecond);
 // The main window's client area: its plain colour, each button's cache, the two labels.
 class ClientArea {
  public:
-  ClientArea() : client_(kClientWidth, kClientHeight), button_(SlateSkin().Owner("SPEEDBUTTON")) {
-    for (size_t i = 0; i < kButtons.size(); ++i) caches_[i].resize(kButtons[i].width, 22);
+  ClientArea() : client_(kMainClientWidth, kMainClientHeight), button_(SlateAt(96).Owner("SPEEDBUTTON")) {
+    for (size_t i = 0; i < kMainWindowButtons.size(); ++i) caches_[i].resize(kMainWindowButtons[i].width, 22);
     font_.Face = u"微软雅黑";
     font_.Height = -12;
   }
@@ -133,8 +92,8 @@ class ClientArea {
   void BuildCaches() {
     text_.calls.clear();
     const TCacheInfo below = ColorCacheInfo(kFormColor);
-    for (size_t i = 0; i < kButtons.size(); ++i) {
-      const Button& b = kButtons[i];
+    for (size_t i = 0; i < kMainWindowButtons.size(); ++i) {
+      const BenchButton& b = kMainWindowButtons[i];
       const PixelBuffer cache = caches_[i].view();
       PaintElement(button_, below, 0, cache, {b.left, b.top}, {0, 0, b.width, 22}, true);
       TacTextCanvas canvas{cache, &text_, font_};
@@ -149,8 +108,8 @@ class ClientArea {
   void Compose() {
     const PixelBuffer client = client_.view();
     FillBitmapRect(client, BufferRect(client), kFormColor);
-    for (size_t i = 0; i < kButtons.size(); ++i) {
-      const Button& b = kButtons[i];
+    for (size_t i = 0; i < kMainWindowButtons.size(); ++i) {
+      const BenchButton& b = kMainWindowButtons[i];
       CopyBitmapRect(client, TRect::FromSize(b.left, b.top, b.width, 22), caches_[i].view(), {0, 0});
     }
     text_.Draw(client, u"提示", font_, TRect::FromSize(320, 176, 24, 17), 0, tfLeft | tfSingleLine);
@@ -160,7 +119,7 @@ class ClientArea {
 
  private:
   PixelImage client_;
-  std::array<PixelImage, kButtons.size()> caches_;
+  std::array<PixelImage, kMainWindowButtons.size()> caches_;
   TacElementOwnerData button_;
   TacTextRecorder text_;
   TacFont font_;
@@ -191,7 +150,7 @@ void BM_ClientRepaintWarmCaches(benchmark::State& state) {
 BENCHMARK(BM_ClientRepaintWarmCaches)->Unit(benchmark::kMicrosecond);
 
 void BM_MemcpyClientArea(benchmark::State& state) {
-  PixelImage from(kClientWidth, kClientHeight, 0xFF808080u), to(kClientWidth, kClientHeight);
+  PixelImage from(kMainClientWidth, kMainClientHeight, 0xFF808080u), to(kMainClientWidth, kMainClientHeight);
   for (auto _ : state) {
     std::memcpy(to.view().pixels, from.view().pixels, from.data().size() * sizeof(uint32_t));
     benchmark::DoNotOptimize(to.view().pixels);

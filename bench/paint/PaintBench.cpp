@@ -7,48 +7,17 @@
 #include <cstring>
 #include <memory>
 
-#include "skin/data/acSkinData.h"
-#include "skin/data/acSkinFiles.h"
+#include "bench/common/SlateBench.h"
 #include "skin/paint/sGraphUtils.h"
 
 namespace {
 
-// The speed buttons of the main window: left, top, width (all 22 high), at 96 PPI.
-constexpr std::array<std::array<int, 3>, 36> kButtons{{
-    {17, 8, 66},   {88, 8, 63},    {155, 8, 66},   {225, 8, 66},   {17, 36, 66},   {88, 36, 66},
-    {155, 36, 66}, {225, 36, 66},  {17, 64, 66},   {88, 64, 66},   {155, 64, 66},  {225, 64, 66},
-    {17, 92, 66},  {87, 92, 66},   {155, 92, 66},  {225, 92, 65},  {17, 119, 87},  {109, 119, 87},
-    {203, 119, 87}, {17, 147, 87}, {109, 147, 87}, {203, 147, 87}, {17, 175, 87},  {109, 175, 87},
-    {203, 175, 87}, {17, 203, 87}, {109, 203, 87}, {203, 203, 87}, {17, 231, 87},  {109, 231, 87},
-    {203, 231, 87}, {17, 259, 132}, {155, 259, 135}, {308, 36, 85}, {308, 64, 85},  {308, 203, 85},
-}};
-
-struct Slate {
-  std::unique_ptr<TacSkinFiles> files;
-  std::unique_ptr<TacSkinData> data;
-  explicit Slate(int ppi) : files(TacSkinFiles::Open(SLATE_PACKAGE)) {
-    data = std::make_unique<TacSkinData>(files.get(), ppi);
-    data->Init();
-  }
-  TacElementOwnerData Owner(const char* section) const {
-    TacElementOwnerData o;
-    o.Data = data.get();
-    o.Index = data->GetSkinIndex(section);
-    return o;
-  }
-};
-
-const Slate& SlateAt(int ppi) {
-  static const Slate at96(96), at192(192);
-  return ppi == 96 ? at96 : at192;
-}
-
-void PaintLayout(const Slate& skin, const TacElementOwnerData& form, const TacElementOwnerData& button,
+void PaintLayout(const BenchSlate& skin, const TacElementOwnerData& form, const TacElementOwnerData& button,
                  const PixelBuffer& picture, int ppi) {
   // The client area has no border of its own: its background is the section's colour.
   FillSectionBG(form.Index, TCacheInfo{}, 0, kKeyColor, *skin.data, picture, {}, BufferRect(picture));
   const TCacheInfo background = MakeCacheInfo(picture);
-  for (const auto& [left, top, width] : kButtons) {
+  for (const auto& [left, top, width, caption] : kMainWindowButtons) {
     const TRect r = TRect::FromSize(left * ppi / 96, top * ppi / 96, width * ppi / 96, 22 * ppi / 96);
     PaintElement(button, background, 0, picture, {}, r, true);
   }
@@ -56,8 +25,8 @@ void PaintLayout(const Slate& skin, const TacElementOwnerData& form, const TacEl
 
 void BM_Layout(benchmark::State& state) {
   const int ppi = static_cast<int>(state.range(0));
-  const Slate& skin = SlateAt(ppi);
-  const TacElementOwnerData form = skin.Owner("FORM"), button = skin.Owner("SPEEDBUTTON");
+  const BenchSlate& skin = SlateAt(ppi);
+  const TacElementOwnerData form = skin.Owner("FORM", false), button = skin.Owner("SPEEDBUTTON", false);
   if (form.Index < 0 || button.Index < 0) return state.SkipWithError("Slate has no FORM or SPEEDBUTTON");
   PixelImage picture(412 * ppi / 96, 290 * ppi / 96);
   for (auto _ : state) {
@@ -80,8 +49,8 @@ void BM_MemcpyLayoutPicture(benchmark::State& state) {
 BENCHMARK(BM_MemcpyLayoutPicture)->Arg(96)->Arg(192)->Unit(benchmark::kMicrosecond);
 
 void BM_Button(benchmark::State& state) {
-  const Slate& skin = SlateAt(96);
-  const TacElementOwnerData button = skin.Owner("SPEEDBUTTON");
+  const BenchSlate& skin = SlateAt(96);
+  const TacElementOwnerData button = skin.Owner("SPEEDBUTTON", false);
   if (button.Index < 0) return state.SkipWithError("Slate has no SPEEDBUTTON");
   // The button's own cache over a ready parent picture, as a speed button paints it.
   PixelImage parent(412, 290, 0xFFF3F4F6u), cache(87, 22);

@@ -6,27 +6,12 @@
 #include <cstring>
 #include <memory>
 
+#include "bench/common/SlateBench.h"
 #include "skin/controls/logic/acSliderGeometry.h"
 #include "skin/controls/logic/acSliderPaint.h"
 #include "skin/controls/logic/acSliderToggle.h"
-#include "skin/data/acSkinData.h"
-#include "skin/data/acSkinFiles.h"
 
 namespace {
-
-struct Slate {
-  std::unique_ptr<TacSkinFiles> files;
-  std::unique_ptr<TacSkinData> data;
-  explicit Slate(int ppi) : files(TacSkinFiles::Open(SLATE_PACKAGE)) {
-    data = std::make_unique<TacSkinData>(files.get(), ppi);
-    data->Init();
-  }
-};
-
-const Slate& SlateAt(int ppi) {
-  static const Slate at96(96), at144(144);
-  return ppi == 96 ? at96 : at144;
-}
 
 // The program's switch at a density: its two track pictures over a plain form, and the
 // thumb's place at the first frame of an on-to-off slide.
@@ -34,7 +19,7 @@ struct SwitchPictures {
   PixelImage on, off, frame, form;
   TRect thumb;
   explicit SwitchPictures(int ppi) {
-    const Slate& skin = SlateAt(ppi);
+    const BenchSlate& skin = SlateAt(ppi);
     // As the framework scales the layout: 50 × 23 at 144 PPI.
     const int w = (33 * ppi + 48) / 96, h = (15 * ppi + 48) / 96;
     form = PixelImage(w, h, 0xFFF0F0F0);

@@ -46,7 +46,11 @@ void Timer::Restart() {
 LRESULT CALLBACK Timer::WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_TIMER && wParam == kTimerId) {
     if (auto* self = reinterpret_cast<Timer*>(GetWindowLongPtrW(window, GWLP_USERDATA))) {
-      if (self->enabled_ && self->OnTimer) self->OnTimer(*self);
+      // A copy runs: the handler may end the timer (and with it OnTimer) while it runs.
+      if (self->enabled_ && self->OnTimer) {
+        const auto handler = self->OnTimer;
+        handler(*self);
+      }
     }
     return 0;
   }

@@ -4,6 +4,7 @@
 
 #include "framework/DibBitmap.h"
 #include "framework/WinControl.h"
+#include "skin/data/sSkinManager.h"
 #include "skin/paint/acSkinCommands.h"
 #include "skin/windows/acHeldResources.h"
 
@@ -297,5 +298,6 @@ void TacControlSkinOwner::PaintChildrenInto(const PixelBuffer& picture) {
 }
 
 std::unique_ptr<TacHeldResource> TacControlSkinOwner::StartTimer(int milliseconds, std::function<void()> tick) {
+  if (TsSkinManager* manager = data_->SkinManager()) return manager->FadeTimers().Subscribe(milliseconds, std::move(tick));
   return HoldTimer(static_cast<UINT>(milliseconds), std::move(tick));
 }

@@ -7,12 +7,10 @@
 #include "skin/controls/logic/acSliderPaint.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/acBlend.h"
-#include "skin/paint/acDisabledLook.h"
 #include "skin/paint/acSkinCommands.h"
 
 namespace {
 
-constexpr int kDefaultSectionSlider = 8;
 constexpr UINT kRedrawWithChildren = RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW;
 
 TPoint MousePoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
@@ -42,22 +40,8 @@ void TsButtonPanel::Place(const TRect& r) {
   }
 }
 
-bool TsButtonPanel::PrepareCache() {
-  TsCommonData& data = SkinData();
-  // The slider answers with its own picture: the thumb shows the track under it.
-  const TCacheInfo track = data.ParentCacheInfo();
-  if (!track.Known()) {
-    data.FUpdating = true;
-    return false;
-  }
-  data.InitCacheBmp();
-  if (data.CacheBmp().empty()) return false;
-  const PixelBuffer cache = data.CacheBmp().view();
-  PaintSliderThumb(data, track, cache, OffsetInParent());
-  if (OnPaint) OnPaint(*this, TacPanelCanvas{cache, nullptr});
-  data.BGChanged = false;
-  if (!Enabled()) ApplyDisabledLook(cache, dkBlended, SkinOwner().ParentColor(), OffsetInParent(), track);
-  return true;
+void TsButtonPanel::PaintSection(const TCacheInfo& track, int, const PixelBuffer& cache) {
+  PaintSliderThumb(SkinData(), track, cache, CacheOffset());
 }
 
 void TsButtonPanel::WndProc(marv::Message& m) {
@@ -91,7 +75,7 @@ void TsButtonPanel::WndProc(marv::Message& m) {
 
 // The slider.
 
-TsSlider::TsSlider(std::wstring name) : TsPanel(std::move(name), kKindSlider) {
+TsSlider::TsSlider(std::wstring name) : TsPanel(std::move(name), TacControlKind::Slider) {
   SetBevelOuter(TBevelCut::bvLowered);
   SetBounds(0, 0, 57, 21);
   offsets_.OnChange = [this] {
@@ -111,8 +95,6 @@ TsSlider::TsSlider(std::wstring name) : TsPanel(std::move(name), kKindSlider) {
   Relayout();
   ApplyThumbState();
 }
-
-TsSlider::~TsSlider() { SkinData().StopFade(); }
 
 void TsSlider::SetReversed(bool v) {
   core_.Properties().Reversed = v;
@@ -176,24 +158,15 @@ void TsSlider::Click() {
   core_.AnimatedToggle();
 }
 
-bool TsSlider::PrepareCache() {
+bool TsSlider::BeginCache() {
   if (updateCount_ > 0) return false;
-  TsCommonData& data = SkinData();
-  data.UpdateIndexes(true);
-  const TCacheInfo background = data.ParentCacheInfo();
-  if (!background.Known()) {
-    data.FUpdating = true;
-    return false;
-  }
-  data.InitCacheBmp();
-  const TacSkinData* skin = data.CommonSkinData();
-  if (data.CacheBmp().empty() || !skin) return false;
-  const PixelBuffer cache = data.CacheBmp().view();
-  PaintSliderTrack(*skin, data.SkinIndex(), background, cache, OffsetInParent());
-  if (OnPaint) OnPaint(*this, TacPanelCanvas{cache, nullptr});
-  if (!Enabled()) ApplyDisabledLook(cache, dkBlended, SkinOwner().ParentColor(), OffsetInParent(), background);
-  data.BGChanged = false;
-  return true;
+  SkinData().UpdateIndexes(true);  // the track's section follows the state
+  return SkinData().CommonSkinData() != nullptr;
+}
+
+void TsSlider::PaintSection(const TCacheInfo& background, int, const PixelBuffer& cache) {
+  const TsCommonData& data = SkinData();
+  PaintSliderTrack(*data.CommonSkinData(), data.SkinIndex(), background, cache, CacheOffset());
 }
 
 void TsSlider::OurPaint(HDC dc) {
@@ -222,17 +195,21 @@ void TsSlider::AnswerBackground(intptr_t lParam) {
   if (info.DrawNow && !cache.empty()) CopyBitmapRect(info.Target, info.R, cache, info.Offset);
 }
 
-bool TsSlider::SkinCommand(uint16_t command, uint16_t argument, intptr_t lParam, intptr_t& result) {
+int TsSlider::DefaultSkinIndex(TsSkinManager& manager) {
+  return SliderTrackSkinIndex(manager.SkinCommonInfo.Sections, SliderOn());
+}
+
+void TsSlider::SkinChanged(uint16_t command, uint16_t argument, intptr_t lParam) {
+  TsPanel::SkinChanged(command, argument, lParam);
+  // The broadcast does not walk into a skinned window: the thumb hears it from here.
+  thumb_->Perform(WM_SKINCOMMAND, SkinCommandWParam(command, argument), lParam);
+  if (command == SC_SKINREMOVED) thumb_->SetColor(marv::kButtonFaceColor);
+  Relayout();
+}
+
+bool TsSlider::OwnSkinCommand(uint16_t command, uint16_t argument, intptr_t lParam, intptr_t& result) {
   TsCommonData& data = SkinData();
-  TsSkinManager* m = data.SkinManager();
   switch (command) {
-    case SC_DEFAULTINDEX:
-      if (!m) return false;
-      result = SliderTrackSkinIndex(m->SkinCommonInfo.Sections, SliderOn()) + 1;
-      return true;
-    case SC_DEFAULTSECTION:
-      result = kDefaultSectionSlider;
-      return true;
     case SC_GETBG:
       AnswerBackground(lParam);
       return true;
@@ -247,22 +224,13 @@ bool TsSlider::SkinCommand(uint16_t command, uint16_t argument, intptr_t lParam,
       data.HandleCommand(command, argument, lParam, result);  // passes it on to the thumb too
       Relayout();
       return true;
-    case SC_SKINLOADED:
-    case SC_SKINREFRESH:
-    case SC_SKINREMOVED:
-      // The broadcast does not walk into a skinned window: the thumb hears it from here.
-      TsPanel::SkinCommand(command, argument, lParam, result);
-      thumb_->Perform(WM_SKINCOMMAND, SkinCommandWParam(command, argument), lParam);
-      if (command == SC_SKINREMOVED) thumb_->SetColor(marv::kButtonFaceColor);
-      Relayout();
-      return true;
     case SC_STOPFADE:
     case SC_SECTIONCHANGED:
       data.HandleCommand(command, argument, lParam, result);
       thumb_->Perform(WM_SKINCOMMAND, SkinCommandWParam(command, argument), lParam);
       return true;
     default:
-      return TsPanel::SkinCommand(command, argument, lParam, result);
+      return TsPanel::OwnSkinCommand(command, argument, lParam, result);
   }
 }
 

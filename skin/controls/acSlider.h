@@ -20,11 +20,12 @@ class TsButtonPanel : public TsPanel {
   // Places the thumb in the slider, in pixels (the slider lays it out at its density).
   void Place(const TRect& r);
   RECT BoundsRect() override;
-  bool PrepareCache() override;
 
  protected:
   void WndProc(marv::Message& m) override;
-  TPoint OffsetInParent() override { return {place_.Left, place_.Top}; }
+  // The slider answers with its own picture: the thumb shows the track under it.
+  TPoint CacheOffset() override { return {place_.Left, place_.Top}; }
+  void PaintSection(const TCacheInfo& track, int state, const PixelBuffer& cache) override;
 
  private:
   TsSlider& slider_;
@@ -34,7 +35,6 @@ class TsButtonPanel : public TsPanel {
 class TsSlider : public TsPanel, private IacSliderView, private IacFrameClock {
  public:
   explicit TsSlider(std::wstring name);
-  ~TsSlider() override;
 
   bool SliderOn() const { return core_.SliderOn(); }
   void SetSliderOn(bool on) { core_.SetSliderOn(on); }
@@ -65,7 +65,6 @@ class TsSlider : public TsPanel, private IacSliderView, private IacFrameClock {
   // After every change of state.
   std::function<void(TsSlider& sender)> OnSliderChange;
 
-  bool PrepareCache() override;
   void OurPaint(HDC dc) override;
   // A click on the track: the framework's click, then the animated toggle.
   void Click() override;
@@ -81,7 +80,12 @@ class TsSlider : public TsPanel, private IacSliderView, private IacFrameClock {
   void WndProc(marv::Message& m) override;
   void BoundsChanged() override;
   void SkinResolved() override;
-  bool SkinCommand(uint16_t command, uint16_t argument, intptr_t lParam, intptr_t& result) override;
+  // TacSkinnedControl
+  bool BeginCache() override;
+  void PaintSection(const TCacheInfo& background, int state, const PixelBuffer& cache) override;
+  bool OwnSkinCommand(uint16_t command, uint16_t argument, intptr_t lParam, intptr_t& result) override;
+  int DefaultSkinIndex(TsSkinManager& manager) override;
+  void SkinChanged(uint16_t command, uint16_t argument, intptr_t lParam) override;
 
  private:
   // The layout inputs from the control and the skin, then the thumb's place.

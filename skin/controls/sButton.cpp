@@ -2,14 +2,12 @@
 
 #include "framework/GdiHandles.h"
 #include "skin/data/sSkinManager.h"
-#include "skin/paint/acDisabledLook.h"
 #include "skin/paint/acSkinCommands.h"
 #include "skin/paint/acSkinnedText.h"
 #include "skin/paint/sGraphUtils.h"
 
 namespace {
 
-constexpr int kDefaultSectionButton = 2;
 // How long a click that ended before its press fade shows the pressed picture.
 constexpr DWORD kPressedHoldMs = 30;
 
@@ -26,12 +24,9 @@ bool ThemesOn() {
 }  // namespace
 
 TsButton::TsButton(std::wstring name)
-    : marv::PushButton(std::move(name)), skin_(std::make_unique<TacControlSkinOwner>(*this, kKindButton, true)) {
-  skin_->SetCommandHandler([this](uint16_t c, uint16_t a, intptr_t l, intptr_t& r) { return SkinCommand(c, a, l, r); });
+    : marv::PushButton(std::move(name)), TacSkinnedControl(*this, TacControlKind::Button) {
   SkinData().Loaded(true);
 }
-
-TsButton::~TsButton() { SkinData().StopFade(); }
 
 void TsButton::SetDown(bool down) {
   down_ = down;
@@ -58,32 +53,17 @@ int TsButton::CurrentState() {
   return PushButtonCurrentState(in);
 }
 
-bool TsButton::PrepareCache() {
-  skin_->SyncDensity();
-  TsCommonData& data = SkinData();
-  const std::optional<TCacheInfo> parent = BackgroundForCache(data, *skin_);
-  if (!parent) return false;
-  const TCacheInfo& background = *parent;
-  data.InitCacheBmp();
-  if (data.CacheBmp().empty()) return false;
-  const TRect b = skin_->Bounds();
-  const int state = CurrentState();
-  builtState_ = state;
-  PaintElement(data, background, PictureState(state, data.States()), data.CacheBmp().view(), {b.Left, b.Top},
-               {0, 0, b.Width(), b.Height()}, true);
-  DrawCaption(state);
-  if (!Enabled())
-    ApplyDisabledLook(data.CacheBmp().view(), dkBlended, skin_->ParentColor(), {b.Left, b.Top},
-                      data.ParentCacheInfo());
-  data.BGChanged = false;
-  return true;
+int TsButton::CacheState() { return builtState_ = CurrentState(); }
+
+void TsButton::PaintSection(const TCacheInfo& background, int state, const PixelBuffer& cache) {
+  TacSkinnedControl::PaintSection(background, PictureState(state, SkinData().States()), cache);
 }
 
-void TsButton::DrawCaption(int state) {
+void TsButton::PaintContent(const TCacheInfo&, int state, const PixelBuffer& cache) {
   if (Caption().empty()) return;
   TsCommonData& data = SkinData();
   const int dpi = data.CurrentPPI;
-  TacTextCanvas canvas{data.CacheBmp().view(), &text_.Get(), TextFontOf(*this, dpi)};
+  TacTextCanvas canvas{cache, &text_.Get(), TextFontOf(*this, dpi)};
   const uint32_t format = tfCenter | tfWordBreak | tfExpandTabs | tfVCenter | tfNoPrefix;
   const int W = Width(), H = Height();
   const TSize size = canvas.Painter->Measure(ToU16(Caption()), canvas.Font, format, std::max(0, W - 3 * ContentMargin));
@@ -134,43 +114,13 @@ void TsButton::PaintTo(HDC dc) {
     PaintUnskinned(dc);
     return;
   }
-  if (const PixelImage* fade = data.FadePicture()) {
-    CopyPictureToDC(dc, fade->view(), 0, 0);
-    return;
+  if (!data.FadePicture()) {
+    RECT clip;
+    if (GetClipBox(dc, &clip) == NULLREGION) return;
+    data.BGChanged = data.BGChanged || data.HalfVisible;
+    data.HalfVisible = clip.right - clip.left != Width() || clip.bottom - clip.top != Height();
   }
-  RECT clip;
-  if (GetClipBox(dc, &clip) == NULLREGION) return;
-  data.BGChanged = data.BGChanged || data.HalfVisible;
-  data.HalfVisible = clip.right - clip.left != Width() || clip.bottom - clip.top != Height();
-  if ((!data.CacheCurrent() || CurrentState() != builtState_) && !PrepareCache()) return;
-  CopyPictureToDC(dc, data.CacheBmp().view(), 0, 0);
-}
-
-bool TsButton::SkinCommand(uint16_t command, uint16_t, intptr_t lParam, intptr_t& result) {
-  TsCommonData& data = SkinData();
-  TsSkinManager* m = data.SkinManager();
-  switch (command) {
-    case SC_DEFAULTINDEX:
-      result = m ? m->GetSkinIndex("BUTTON") + 1 : 0;
-      return true;
-    case SC_DEFAULTSECTION:
-      result = kDefaultSectionButton;
-      return true;
-    case SC_ISSKINNED:
-      result = data.Skinned() ? 1 : 0;
-      return true;
-    case SC_PREPARECACHE:
-      result = PrepareCache() ? 1 : 0;
-      return true;
-    case SC_SKINLOADED:
-    case SC_SKINREFRESH:
-    case SC_SKINREMOVED:
-      data.HandleCommand(command, 0, lParam, result);
-      Invalidate();
-      return true;
-    default:
-      return false;
-  }
+  ShowPicture(dc, CurrentState() != builtState_);
 }
 
 void TsButton::MouseEntered() {

@@ -6,17 +6,16 @@
 #include <memory>
 
 #include "framework/PushButton.h"
-#include "skin/controls/acControlSkinOwner.h"
 #include "skin/controls/acControlText.h"
+#include "skin/controls/acSkinnedControl.h"
 #include "skin/controls/logic/acButtonLogic.h"
 #include "skin/paint/acFadeTimer.h"
 
-class TsButton : public marv::PushButton {
+class TsButton : public marv::PushButton, public TacSkinnedControl {
  public:
   explicit TsButton(std::wstring name);
-  ~TsButton() override;
 
-  TsCommonData& SkinData() { return skin_->Data(); }
+  using TacSkinnedControl::SkinData;
   // Shows the pressed look for good.
   bool Down() const { return down_; }
   void SetDown(bool down);
@@ -27,25 +26,26 @@ class TsButton : public marv::PushButton {
 
   // 2 pressed, 3 default at rest, 1 hot or focused, 0 normal.
   int CurrentState();
-  bool PrepareCache();
 
  protected:
   void FillCreateParams(CreateParams& params) override;
   void WndProc(marv::Message& m) override;
 
  private:
-  bool SkinCommand(uint16_t command, uint16_t argument, intptr_t lParam, intptr_t& result);
+  // TacSkinnedControl
+  int CacheState() override;
+  void PaintSection(const TCacheInfo& background, int state, const PixelBuffer& cache) override;
+  void PaintContent(const TCacheInfo& background, int state, const PixelBuffer& cache) override;
+
   void PaintTo(HDC dc);
   // Without a skin: the classic push button look, as the system would draw it.
   void PaintUnskinned(HDC dc);
-  void DrawCaption(int state);
   void DrawFocusFrame(TRect text);
   void MouseEntered();
   void MouseLeft();
   void Pressed();
   void Released();
 
-  std::unique_ptr<TacControlSkinOwner> skin_;
   TacControlTextPainter text_;
   bool down_ = false;
   bool mouseClicked_ = false;

@@ -2,7 +2,6 @@
 
 #include "framework/GdiHandles.h"
 #include "skin/data/sSkinManager.h"
-#include "skin/paint/acDisabledLook.h"
 #include "skin/paint/acSkinCommands.h"
 #include "skin/paint/sGraphUtils.h"
 
@@ -26,12 +25,8 @@ void Frame3D(HDC dc, RECT& r, COLORREF topLeft, COLORREF bottomRight, int width)
   }
 }
 
-TsCustomPanel::TsCustomPanel(std::wstring name, int kind)
-    : marv::WinControl(std::move(name)), skin_(std::make_unique<TacControlSkinOwner>(*this, kind, true)) {
-  skin_->SetCommandHandler([this](uint16_t c, uint16_t a, intptr_t l, intptr_t& r) { return SkinCommand(c, a, l, r); });
-}
-
-TsCustomPanel::~TsCustomPanel() { SkinData().StopFade(); }
+TsCustomPanel::TsCustomPanel(std::wstring name, TacControlKind kind)
+    : marv::WinControl(std::move(name)), TacSkinnedControl(*this, kind) {}
 
 void TsCustomPanel::Changed() {
   SkinData().BGChanged = true;
@@ -60,33 +55,21 @@ int TsCustomPanel::BevelAndBorder() const {
   return borderWidth_ + bevelWidth_ * bevels;
 }
 
-TPoint TsCustomPanel::OffsetInParent() {
-  const TRect b = skin_->Bounds();
-  return {b.Left, b.Top};
-}
-
-bool TsCustomPanel::PrepareCache() {
+std::optional<TCacheInfo> TsCustomPanel::CacheBackground() {
   TsCommonData& data = SkinData();
   const TCacheInfo background = data.ParentCacheInfo();
   if (!background.Known()) {  // the parent cannot tell yet: paint later
     data.FUpdating = true;
-    return false;
+    return std::nullopt;
   }
-  data.InitCacheBmp();
-  if (data.CacheBmp().empty()) return false;
-  const PixelBuffer cache = data.CacheBmp().view();
-  PaintElement(data, background, 0, cache, OffsetInParent(), BufferRect(cache), true);
-  if (OnPaint) OnPaint(*this, TacPanelCanvas{cache, nullptr});
-  if (!Enabled()) ApplyDisabledLook(cache, dkBlended, skin_->ParentColor(), OffsetInParent(), background);
-  data.BGChanged = false;
-  return true;
+  return background;
 }
 
-void TsCustomPanel::OurPaint(HDC dc) {
-  TsCommonData& data = SkinData();
-  if (!data.CacheCurrent() && !PrepareCache()) return;
-  CopyPictureToDC(dc, data.CacheBmp().view(), 0, 0);
+void TsCustomPanel::PaintContent(const TCacheInfo&, int, const PixelBuffer& cache) {
+  if (OnPaint) OnPaint(*this, TacPanelCanvas{cache, nullptr});
 }
+
+void TsCustomPanel::OurPaint(HDC dc) { ShowPicture(dc, false); }
 
 void TsCustomPanel::PaintBackground(HDC dc, const RECT& area) {
   if (!SkinData().Skinned()) marv::WinControl::PaintBackground(dc, area);
@@ -113,31 +96,11 @@ void TsCustomPanel::PaintPlain(HDC dc) {
   if (OnPaint) OnPaint(*this, TacPanelCanvas{{}, dc});
 }
 
-bool TsCustomPanel::SkinCommand(uint16_t command, uint16_t, intptr_t lParam, intptr_t& result) {
-  TsCommonData& data = SkinData();
-  TsSkinManager* m = data.SkinManager();
-  switch (command) {
-    case SC_DEFAULTINDEX:
-      if (!m) return false;
-      result = m->SkinCommonInfo.Sections[ssPanel] + 1;
-      return true;
-    case SC_ISSKINNED:
-      ResolveLate();
-      result = data.Skinned() ? 1 : 0;
-      return true;
-    case SC_PREPARECACHE:
-      result = PrepareCache() ? 1 : 0;
-      return true;
-    case SC_SKINLOADED:
-    case SC_SKINREFRESH:
-    case SC_SKINREMOVED:
-      data.HandleCommand(command, 0, lParam, result);
-      data.BGChanged = true;
-      Invalidate();
-      return true;
-    default:
-      return false;
-  }
+int TsCustomPanel::DefaultSkinIndex(TsSkinManager& manager) { return manager.SkinCommonInfo.Sections[ssPanel]; }
+
+bool TsCustomPanel::OwnSkinCommand(uint16_t command, uint16_t, intptr_t, intptr_t&) {
+  if (command == SC_ISSKINNED) ResolveLate();  // then the common answer
+  return false;
 }
 
 void TsCustomPanel::ResolveLate() {

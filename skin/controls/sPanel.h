@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "framework/WinControl.h"
-#include "skin/controls/acControlSkinOwner.h"
+#include "skin/controls/acSkinnedControl.h"
 
 enum class TBevelCut { bvNone, bvLowered, bvRaised };
 
@@ -16,13 +16,11 @@ struct TacPanelCanvas {
   HDC Dc = nullptr;
 };
 
-class TsCustomPanel : public marv::WinControl {
+class TsCustomPanel : public marv::WinControl, public TacSkinnedControl {
  public:
-  explicit TsCustomPanel(std::wstring name, int kind = kKindPanel);
-  ~TsCustomPanel() override;
+  explicit TsCustomPanel(std::wstring name, TacControlKind kind = TacControlKind::Panel);
 
-  TsCommonData& SkinData() { return skin_->Data(); }
-  TacControlSkinOwner& SkinOwner() { return *skin_; }
+  using TacSkinnedControl::SkinData;
 
   TBevelCut BevelInner() const { return bevelInner_; }
   TBevelCut BevelOuter() const { return bevelOuter_; }
@@ -38,8 +36,6 @@ class TsCustomPanel : public marv::WinControl {
   // After the panel's own painting, on the canvas it painted.
   std::function<void(TsCustomPanel& sender, const TacPanelCanvas& canvas)> OnPaint;
 
-  // Paints the cache picture; false when nothing could be painted yet.
-  virtual bool PrepareCache();
   // Puts the cache picture on the window, rebuilding it first when stale.
   virtual void OurPaint(HDC dc);
 
@@ -47,10 +43,12 @@ class TsCustomPanel : public marv::WinControl {
   void WndProc(marv::Message& m) override;
   void PaintBackground(HDC dc, const RECT& area) override;
   void Paint(HDC dc) override;
-  // The panel's own answer to a skin command; false leaves it to the binding.
-  virtual bool SkinCommand(uint16_t command, uint16_t argument, intptr_t lParam, intptr_t& result);
-  // The panel's place in its parent's background, in pixels.
-  virtual TPoint OffsetInParent();
+  // TacSkinnedControl: the panel is painted over what its parent shows, or over the
+  // section's own colour while it has no parent or skin; OnPaint adds the content.
+  std::optional<TCacheInfo> CacheBackground() override;
+  void PaintContent(const TCacheInfo& background, int state, const PixelBuffer& cache) override;
+  bool OwnSkinCommand(uint16_t command, uint16_t argument, intptr_t lParam, intptr_t& result) override;
+  int DefaultSkinIndex(TsSkinManager& manager) override;
   // The manager turns active only after its skin-loaded broadcast: a panel that could not
   // find its section then looks again before it paints. SkinResolved follows a success.
   void ResolveLate();
@@ -61,7 +59,6 @@ class TsCustomPanel : public marv::WinControl {
  private:
   void Changed();
 
-  std::unique_ptr<TacControlSkinOwner> skin_;
   TBevelCut bevelInner_ = TBevelCut::bvNone;
   TBevelCut bevelOuter_ = TBevelCut::bvRaised;
   int bevelWidth_ = 1;

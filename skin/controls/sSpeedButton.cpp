@@ -2,23 +2,18 @@
 
 #include "framework/WinControl.h"
 #include "skin/data/sSkinManager.h"
-#include "skin/paint/acDisabledLook.h"
 #include "skin/paint/acSkinCommands.h"
 #include "skin/paint/acSkinnedText.h"
 #include "skin/paint/sGraphUtils.h"
 
 namespace {
 
-constexpr int kDefaultSectionSpeedButton = 15;
-
 TRect ClientRect(marv::Control& c) { return {0, 0, c.Width(), c.Height()}; }
 
 }  // namespace
 
 TsSpeedButton::TsSpeedButton(std::wstring name)
-    : marv::SpeedButton(std::move(name)),
-      skin_(std::make_unique<TacControlSkinOwner>(*this, kKindSpeedButton, true)) {
-  skin_->SetCommandHandler([this](uint16_t c, uint16_t a, intptr_t l, intptr_t& r) { return SkinCommand(c, a, l, r); });
+    : marv::SpeedButton(std::move(name)), TacSkinnedControl(*this, TacControlKind::SpeedButton) {
   SkinData().Loaded(true);
 }
 
@@ -67,44 +62,21 @@ int TsSpeedButton::CurrentState() {
   return SpeedButtonCurrentState(in);
 }
 
-bool TsSpeedButton::ShiftsContent() const {
-  TsCommonData& data = skin_->Data();
+bool TsSpeedButton::ShiftsContent() {
+  TsCommonData& data = SkinData();
   TsSkinManager* m = data.SkinManager();
   const TsGeneralData* s = data.Section();
   const bool wanted = (m && m->ButtonsOptions().ShiftContentOnClick) || (s && s->ShiftOnClick);
   return wanted && s && s->BorderIndex >= 0;
 }
 
-bool TsSpeedButton::PrepareCache() {
-  skin_->SyncDensity();
-  TsCommonData& data = SkinData();
-  const std::optional<TCacheInfo> parent = BackgroundForCache(data, *skin_);
-  if (!parent) return false;
-  const TCacheInfo& background = *parent;
-  data.InitCacheBmp();
-  if (background.Ready && background.Bmp.empty()) {
-    data.BGChanged = false;
-    return true;
-  }
-  if (data.CacheBmp().empty()) return false;
-  const TRect b = skin_->Bounds();
-  const TPoint offset{b.Left, b.Top};
-  builtState_ = CurrentState();
-  PaintElement(data, background, builtState_, data.CacheBmp().view(), offset, ClientRect(*this), true);
-  DrawCaption(background);
-  if (!Enabled())
-    ApplyDisabledLook(data.CacheBmp().view(), dkBlended, skin_->ParentColor(), offset, data.ParentCacheInfo());
-  data.BGChanged = false;
+void TsSpeedButton::PaintContent(const TCacheInfo&, int state, const PixelBuffer& cache) {
   storedDown_ = down_;
   oldFlat_ = flat_;
-  return true;
-}
-
-void TsSpeedButton::DrawCaption(const TCacheInfo&) {
   if (Caption().empty()) return;
   TsCommonData& data = SkinData();
   const int dpi = data.CurrentPPI;
-  TacTextCanvas canvas{data.CacheBmp().view(), &text_.Get(), TextFontOf(*this, dpi)};
+  TacTextCanvas canvas{cache, &text_.Get(), TextFontOf(*this, dpi)};
   const uint32_t format = tfCenter | tfWordBreak | tfEndEllipsis | tfNoPrefix;
   TacCaptionLayout layout;
   layout.W = Width();
@@ -115,7 +87,6 @@ void TsSpeedButton::DrawCaption(const TCacheInfo&) {
   layout.tw = size.cx;
   layout.th = size.cy;
   TRect r = SpeedButtonCaptionRect(layout);
-  const int state = CurrentState();
   if (state == 2 && ShiftsContent()) r = PressedShift(r);
   WriteSkinnedText(canvas, ToU16(Caption()), true, true, state, data, format | tfNoClip, r);
 }
@@ -130,10 +101,6 @@ void TsSpeedButton::Paint(HDC dc) {
     return;
   }
   if (Width() <= 0 || Height() <= 0) return;
-  if (const PixelImage* fade = data.FadePicture()) {
-    if (fade->width() == Width()) CopyPictureToDC(dc, fade->view(), 0, 0);
-    return;
-  }
   // Partly outside the parent's client area: its background may change, rebuild each time.
   if (const HWND parent = Parent()->Handle()) {
     RECT client;
@@ -148,54 +115,38 @@ void TsSpeedButton::Paint(HDC dc) {
   // A cache of another state is stale too (a press the mouse was taken from).
   s.bgChanged = data.BGChanged || flat_ != oldFlat_ || s.currentState != builtState_;
   s.halfVisible = data.HalfVisible;
-  if (SpeedButtonCacheStale(s) || !data.CacheCurrent()) {
-    if (!PrepareCache()) return;
-  }
-  CopyPictureToDC(dc, data.CacheBmp().view(), 0, 0);
+  ShowPicture(dc, SpeedButtonCacheStale(s));
 }
 
 void TsSpeedButton::UpdateView() {
   TsCommonData& data = SkinData();
-  if (data.Loading || skin_->Destroying() || !Visible() || painting_) return;
+  if (data.Loading || SkinOwner().Destroying() || !Visible() || painting_) return;
   marv::WinControl* parent = Parent();
   if (!parent || !parent->Handle() || !IsWindowVisible(parent->Handle())) return;
   if (data.Skinned() && data.FUpdating) return;
   painting_ = true;
-  skin_->Redraw(true);
+  SkinOwner().Redraw(true);
   painting_ = false;
 }
 
-bool TsSpeedButton::SkinCommand(uint16_t command, uint16_t, intptr_t lParam, intptr_t& result) {
+int TsSpeedButton::DefaultSkinIndex(TsSkinManager& manager) {
+  return manager.GetSkinIndex(flat_ ? "TOOLBUTTON" : "SPEEDBUTTON");
+}
+
+void TsSpeedButton::SkinChanged(uint16_t command, uint16_t, intptr_t) {
+  if (command == SC_SKINREMOVED) Invalidate();
+  else UpdateView();
+}
+
+bool TsSpeedButton::OwnSkinCommand(uint16_t command, uint16_t, intptr_t, intptr_t& result) {
   TsCommonData& data = SkinData();
-  TsSkinManager* m = data.SkinManager();
   switch (command) {
-    case SC_DEFAULTINDEX:
-      result = m ? m->GetSkinIndex(flat_ ? "TOOLBUTTON" : "SPEEDBUTTON") + 1 : 0;
-      return true;
-    case SC_DEFAULTSECTION:
-      result = kDefaultSectionSpeedButton;
-      return true;
-    case SC_ISSKINNED:
-      result = data.Skinned() ? 1 : 0;
-      return true;
-    case SC_SKINLOADED:
-    case SC_SKINREFRESH:
-      data.HandleCommand(command, 0, lParam, result);
-      UpdateView();
-      return true;
-    case SC_SKINREMOVED:
-      data.HandleCommand(command, 0, lParam, result);
-      Invalidate();
-      return true;
     case SC_PARENTUPDATED:
       if (!data.FUpdating) UpdateView();
       return true;
     case SC_REPAINT:
       data.FUpdating = false;
       UpdateView();
-      return true;
-    case SC_PREPARECACHE:
-      result = PrepareCache() ? 1 : 0;
       return true;
     case SC_ISUPDATING:
       result = data.FUpdating ? 1 : 0;
@@ -226,7 +177,7 @@ void TsSpeedButton::MouseLeave() { LeaveHover(); }
 
 void TsSpeedButton::LeaveHover() {
   TsCommonData& data = SkinData();
-  if (!data.FMouseAbove || skin_->Destroying()) return;
+  if (!data.FMouseAbove || SkinOwner().Destroying()) return;
   data.FMouseAbove = false;
   TsSkinManager* m = data.SkinManager();
   if (m && m->ActiveGraphControl() == static_cast<marv::Control*>(this)) m->SetActiveGraphControl(nullptr);

@@ -6,17 +6,17 @@
 #include <memory>
 
 #include "framework/SpeedButton.h"
-#include "skin/controls/acControlSkinOwner.h"
 #include "skin/controls/acControlText.h"
+#include "skin/controls/acSkinnedControl.h"
 #include "skin/controls/logic/acButtonLogic.h"
 #include "skin/paint/acFadeTimer.h"
 
-class TsSpeedButton : public marv::SpeedButton {
+class TsSpeedButton : public marv::SpeedButton, public TacSkinnedControl {
  public:
   explicit TsSpeedButton(std::wstring name);
   ~TsSpeedButton() override;
 
-  TsCommonData& SkinData() { return skin_->Data(); }
+  using TacSkinnedControl::SkinData;
 
   bool Flat() const { return flat_; }
   void SetFlat(bool flat);
@@ -32,8 +32,6 @@ class TsSpeedButton : public marv::SpeedButton {
 
   // 0 normal, 1 hot, 2 pressed.
   int CurrentState();
-  // Paints the cache; false when no picture could be made (background not ready).
-  bool PrepareCache();
   // Shows the current picture now.
   void UpdateView();
   void Click() override;
@@ -47,13 +45,17 @@ class TsSpeedButton : public marv::SpeedButton {
   void MouseUp(POINT at) override;
 
  private:
-  bool SkinCommand(uint16_t command, uint16_t argument, intptr_t lParam, intptr_t& result);
+  // TacSkinnedControl
+  int CacheState() override { return builtState_ = CurrentState(); }
+  void PaintContent(const TCacheInfo& background, int state, const PixelBuffer& cache) override;
+  bool OwnSkinCommand(uint16_t command, uint16_t argument, intptr_t lParam, intptr_t& result) override;
+  int DefaultSkinIndex(TsSkinManager& manager) override;
+  void SkinChanged(uint16_t command, uint16_t argument, intptr_t lParam) override;
+
   void LeaveHover();
-  void DrawCaption(const TCacheInfo& background);
-  bool ShiftsContent() const;
+  bool ShiftsContent();
   void MarkStale();
 
-  std::unique_ptr<TacControlSkinOwner> skin_;
   TacControlTextPainter text_;
   bool flat_ = false;
   bool oldFlat_ = false;

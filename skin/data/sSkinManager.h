@@ -21,6 +21,7 @@
 #include "skin/data/acOpenSkin.h"
 #include "skin/data/acScaleMode.h"
 #include "skin/data/acSkinData.h"
+#include "skin/data/acTimerSource.h"
 #include "skin/data/sStoredSkin.h"
 
 inline constexpr std::string_view kSkinEngineVersion = "14.31";
@@ -158,6 +159,8 @@ class TsSkinManager final : public IacSkinSource, private IacOptionsOwner, priva
   uintptr_t ActiveControl() const { return FActiveControl; }
   void SetActiveControl(uintptr_t Value);
   void* ActiveGraphControl() const { return FActiveGraphControl; }
+  // The one timer that the fades of this manager's controls tick on.
+  TacTimerSource& FadeTimers() { return fadeTimers_; }
   void SetActiveGraphControl(void* Value);
 
   // Parts built on the manager register here (the manager owns what it is given).
@@ -303,6 +306,8 @@ class TsSkinManager final : public IacSkinSource, private IacOptionsOwner, priva
   void ApplyScaleChange(const TScaleChangeData& change);
 
   IacManagerHost& host_;
+  TacTimerSource fadeTimers_{
+      [this](int milliseconds, std::function<void()> tick) { return host_.StartTimer(milliseconds, std::move(tick)); }};
   bool loading_ = false;
   bool activatedWhileLoading_ = false;
 

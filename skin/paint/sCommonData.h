@@ -13,6 +13,7 @@
 #include "common/PixelBuffer.h"
 #include "skin/paint/acBackgroundInfo.h"
 #include "skin/paint/acCacheInfo.h"
+#include "skin/paint/acControlKinds.h"
 #include "skin/paint/acElementOwner.h"
 #include "skin/paint/acSkinOwner.h"
 
@@ -20,22 +21,6 @@ class TsSkinManager;
 class TacSkinData;
 struct TsGeneralData;
 class TacThreadedTimer;
-
-// Control kind codes the binding knows by number.
-inline constexpr int kKindSlider = 34;
-inline constexpr int kKindPanel = 51;
-inline constexpr int kKindSpeedButton = 92;
-inline constexpr int kKindButton = 93;
-inline constexpr int kKindDialog = 223;
-inline constexpr int kKindForm = 224;
-
-// The fixed kind sets that steer common behaviour.
-bool InNeverHotSet(int kind);       // the mouse never makes them hot
-bool InOptionHotSet(int kind);      // hot only with the global option (off)
-bool InNoGlowSet(int kind);         // no glow; children asking get state 0
-bool InButtonSet(int kind);         // buttons: no glow on mouse-enter
-bool InSkinColorSet(int kind);      // Color and Font.Color follow the section
-bool InFrameRefreshSet(int kind);   // SC_SKINREFRESH recalculates the frame
 
 // CtrlSkinState bits.
 inline constexpr uint32_t kStatePrinting = 0x0200;

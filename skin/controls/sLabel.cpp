@@ -37,7 +37,7 @@ void TsLabel::SetSkinManager(TsSkinManager* manager) {
 
 TsSkinManager* TsLabel::SkinManager() const { return skinManager_ ? skinManager_ : TsSkinManager::DefaultManager(); }
 
-int TsLabel::SectionUnder(int state) {
+std::optional<int> TsLabel::SectionUnder(int state) {
   TsSkinManager* m = SkinManager();
   if (!skinSection_.empty() && m) {
     const int own = m->GetSkinIndex(skinSection_);
@@ -46,12 +46,12 @@ int TsLabel::SectionUnder(int state) {
       return own;
   }
   marv::WinControl* parent = Parent();
-  if (!parent) return 0;
+  if (!parent) return std::nullopt;
   const RECT b = BoundsRect();
   TacBGStateQuery query{state, -1, {b.left, b.top, b.right, b.bottom}};
   const LRESULT answer =
       parent->Perform(WM_SKINCOMMAND, SkinCommandWParam(SC_GETBGSTATE), reinterpret_cast<LPARAM>(&query));
-  if (answer == 0) return 0;
+  if (answer == 0) return std::nullopt;
   return query.SkinIndex >= 0 ? query.SkinIndex : -1;
 }
 
@@ -65,8 +65,9 @@ uint32_t TsLabel::TextColor() {
   in.parentFontColor = parent ? marv::ToColorRef(parent->GetFont().TextColor()) : in.ownFontColor;
   in.skinned = useSkinColor_ && m && m->IsActive();
   if (in.skinned) {
-    in.sectionAnswer = SectionUnder(0);
-    int index = in.sectionAnswer;
+    const std::optional<int> under = SectionUnder(0);
+    in.answered = under.has_value();
+    int index = under.value_or(-1);
     if (index == -1 && !skinSection_.empty()) index = m->GetSkinIndex(skinSection_);
     const TacSkinData& data = m->CommonSkinData(Dpi());
     in.globalFontColor = SkinColorToRGB(data, m->GetGlobalFontColor());

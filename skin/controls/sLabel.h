@@ -2,6 +2,7 @@
 // TsLabel: the framework's label with its text colour taken from the skin section it
 // shows through (asked up its parents with SC_GETBGSTATE), muted by the parent's colour
 // when disabled. It has no cache: it draws straight onto its parent's picture.
+#include <optional>
 #include <string>
 
 #include "framework/Label.h"
@@ -27,8 +28,9 @@ class TsLabel : public marv::Label {
   void WndProc(marv::Message& m) override;
 
  private:
-  // The skin index of the section under the label; 0 when none answers, -1 for its own.
-  int SectionUnder(int state);
+  // The skin index of the section under the label (0 is the skin's first section); -1 for
+  // its own; nothing when none answers.
+  std::optional<int> SectionUnder(int state);
 
   bool useSkinColor_ = true;
   std::string skinSection_;

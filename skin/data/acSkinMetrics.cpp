@@ -129,8 +129,9 @@ int TacSkinData::OuterEffectMask(TacOutEffData& e, std::string_view Prefix) {
   if (e.Source == 0) return -1;
   if (e.Source != 1) {
     const TRect offsets{e.OffsetL, e.OffsetT, e.OffsetR, e.OffsetB};
-    // With a key-colour side the effect has one colour.
-    const bool oneColor = e.ColorT == kKeyColor || e.ColorB == kKeyColor;
+    // A key-colour bottom makes the effect one colour; a key-colour top (the window
+    // shadow's) stays as written.
+    const bool oneColor = e.ColorB == kKeyColor;
     const std::array<TColor, 4> sides = oneColor ? std::array<TColor, 4>{e.ColorL, e.ColorL, e.ColorL, e.ColorL}
                                                  : std::array<TColor, 4>{e.ColorL, e.ColorT, e.ColorR, e.ColorB};
     // Generated, the picture belongs to no key.

@@ -8,6 +8,7 @@
 
 #include "skin/data/acOptionsFile.h"
 #include "skin/data/acSkinData.h"
+#include "skin/data/acSkinLoadError.h"
 #include "skin/data/acZLibExNames.h"
 
 namespace {
@@ -84,7 +85,10 @@ using StrSource = std::function<std::optional<std::string>(std::string_view)>;
 TsGenState ReadState(TsGenState state, int index, const IntSource& intOf, const StrSource& strOf) {
   for (const StateField& f : kStateFields)
     if (const auto v = intOf(StateKey(f.key, index))) f.set(state, *v);
-  if (const auto text = strOf(StateKey("GRADIENTDATA", index))) state.GradientArray = ParseGradientData(*text);
+  if (const auto text = strOf(StateKey("GRADIENTDATA", index))) {
+    if (!GradientFieldsAreNumbers(*text)) throw SkinLoadError("\"" + *text + "\" is not a valid gradient");
+    state.GradientArray = ParseGradientData(*text);
+  }
   return state;
 }
 

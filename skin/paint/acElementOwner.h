@@ -28,7 +28,8 @@ class IacElementOwner {
   // The control sits on a parent control.
   virtual bool HasParent() const = 0;
   // The skin index of the nearest section (possibly the control's own) that is opaque in
-  // this state, as the control finds it by asking up its parents; 0 when there is none.
+  // this state, as the control finds it by asking up its parents; -1 when there is none
+  // (0 is the skin's first section).
   virtual int OpaqueSectionAt(int state) const = 0;
   // The font colour of the control's parent, for text on a background of unknown section.
   virtual uint32_t ParentFontColor() const = 0;

@@ -70,9 +70,13 @@ void TacThreadedTimer::InitData(int iteration, TacFadeStep step, int state, bool
   ValueStep = (255 - Value) / Iterations;
   // A press, or a release after one, goes on from what is on the screen.
   if ((state == 2 || (state == 1 && State == 2)) && !BmpOut.empty()) BmpFrom = BmpOut;
-  if (state == 1 && State <= 0) Iteration = RoundEven(kFadeIterations * Glow / 255);
+  // Towards hot from a partial glow, Iterations already counts only the way still to go:
+  // every one of them runs, so the glow arrives at 255.
+  if (state == 1 && State <= 0) Iteration = 0;
   else if (state == 0 && State == 1) Iteration = Glow == 0 ? 0 : RoundEven((255 - Glow) * Iterations / 255);
   else Iteration = BmpOut.empty() ? iteration : 0;
+  // At least one step runs: a fade always ends on its target's picture.
+  Iteration = std::min(Iteration, Iterations - 1);
   ExtraSteps = 0;
   interval_ = kFadeInterval;
   AnimProc = step;
@@ -108,6 +112,8 @@ int TacThreadedTimer::BlendStep() {
   if (State == 0 || State == 2) Glow -= GlowStep;
   else if (State == 1) Glow += GlowStep;
   else Glow = 255 - static_cast<double>(Iteration) / Iterations * 255;
+  // The last step shows the target whole, however far the fade it took over had come.
+  if (Iteration >= Iterations && (State == 1 || State == 2)) Glow = State == 1 ? 255 : 0;
   const int v = std::clamp(RoundEven(Glow), 0, 255);
   Value = std::min(255.0, Value + ValueStep);
   const int keep = State == 1 ? 255 - v : v;

@@ -72,7 +72,23 @@ std::vector<TsGradPoint> ParseLettered(const std::vector<uint32_t>& f, size_t co
   return points;
 }
 
+// The numbers of a text in either format: the whole text, or the text before the letter.
+std::optional<std::string_view> NumbersOf(std::string_view Text) {
+  if (Text.size() <= 4) return std::nullopt;
+  const char last = Text.back();
+  if (last == '0') return Text;
+  if (last < 'A' || last > 'Z') return std::nullopt;
+  std::string_view numbers = Text.substr(0, Text.size() - 1);
+  if (numbers.ends_with(';')) numbers.remove_suffix(1);
+  return numbers;
+}
+
 }  // namespace
+
+bool GradientFieldsAreNumbers(std::string_view Text) {
+  const auto numbers = NumbersOf(Text);
+  return !numbers || ParseFields(*numbers).has_value();
+}
 
 std::vector<TsGradPoint> ParseGradientData(std::string_view Text) {
   if (Text.size() <= 4) return {};

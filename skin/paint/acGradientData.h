@@ -38,3 +38,7 @@ struct TsGradPoint {
 // fields are not numbers or too few for the points announced, and texts ending in any
 // other character give no gradient (an empty result).
 std::vector<TsGradPoint> ParseGradientData(std::string_view Text);
+
+// False when Text is a gradient by its length and last character but one of its fields is
+// not a number: a skin holding such a text does not load.
+bool GradientFieldsAreNumbers(std::string_view Text);

@@ -64,7 +64,7 @@ void WriteSkinnedText(const TacTextCanvas& canvas, std::u16string_view text, boo
   if (owner.HasParent() && IsSectionOverParent(*data, index) &&
       (state == 0 || StateOf(data->gd[index], state).Transparency > kSeeThroughTransparency)) {
     index = owner.OpaqueSectionAt(state);
-    if (index <= 0 || index >= static_cast<int>(data->gd.size())) {
+    if (index < 0 || index >= static_cast<int>(data->gd.size())) {
       canvas.Painter->Draw(canvas.Bmp, text, font, r, owner.ParentFontColor(), format);
       return;
     }

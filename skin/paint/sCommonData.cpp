@@ -252,7 +252,7 @@ bool TsCommonData::SeeThroughAt(int state) const {
 int TsCommonData::OpaqueSectionAt(int state) const {
   TacBGStateQuery query{state, -1, TRect::FromSize(0, 0, owner_.Bounds().Width(), owner_.Bounds().Height())};
   const intptr_t answer = owner_.SendToSelf(SC_GETBGSTATE, 0, reinterpret_cast<intptr_t>(&query));
-  if (answer == 0) return 0;
+  if (answer == 0) return -1;
   return query.SkinIndex >= 0 ? query.SkinIndex : skinIndex_;
 }
 

@@ -87,6 +87,7 @@ TEST(SkinnedText, CaptionsOverTheParentTakeTheOpaqueSectionsColour) {
   TextModel m;
   m.data.Sections[ssSpeedButton] = 1;
   m.data.gd[1].Props[1].Transparency = 40;
+  m.data.gd[0].Props[0].FontColor.Color = 0x010203;  // the skin's first section is a real one
   struct Case {
     int state;
     bool parent;
@@ -95,7 +96,8 @@ TEST(SkinnedText, CaptionsOverTheParentTakeTheOpaqueSectionsColour) {
   };
   const Case cases[] = {
       {0, true, 2, 0x333333},   // normal state asks: section 2 is under it
-      {0, true, 0, 0x555555},   // no opaque section: the parent's font colour
+      {0, true, 0, 0x010203},   // the first section is under it
+      {0, true, -1, 0x555555},  // no opaque section: the parent's font colour
       {1, true, 2, 0x363636},   // hot but 40 % transparent: asks as well
       {0, false, 2, 0x222222},  // without a parent it keeps its own
   };

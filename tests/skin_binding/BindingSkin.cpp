@@ -18,13 +18,13 @@ const char* kOptions =
     "[GRADIENT]\nGRADIENTPERCENT=100\nGRADIENTDATA=15066597;12632256;97;0;0;12632256;12632256;0;0;0\n"
     "[SPEEDBUTTON]\nCOLOR=8421504\n";
 
-std::vector<uint8_t> Package() { return SmallSkin(kOptions).Pack(); }
+std::vector<uint8_t> Package(const char* options) { return SmallSkin(options).Pack(); }
 
 }  // namespace
 
-BindingSkin::BindingSkin() : manager(std::make_unique<TsSkinManager>(host)) {
+BindingSkin::BindingSkin(const char* options) : manager(std::make_unique<TsSkinManager>(host)) {
   TsStoredSkin& item = manager->InternalSkins().Add();
   item.Name = "Binding";
-  item.PackedData = Package();
+  item.PackedData = Package(options ? options : kOptions);
   manager->SetSkinName("Binding");
 }

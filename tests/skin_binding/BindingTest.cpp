@@ -247,7 +247,7 @@ TEST_F(Binding, BackgroundStateQuestionsStopAtTheFirstOpaqueSection) {
   // Nobody skinned below: no answer.
   auto plain = Unskinned(nullptr, 0xFFFFFF);
   auto orphan = Node(plain.get(), {0, 0, 10, 10}, "CLEARBORDER");
-  EXPECT_EQ(orphan->Data().OpaqueSectionAt(0), 0);
+  EXPECT_EQ(orphan->Data().OpaqueSectionAt(0), -1);
 }
 
 TEST_F(Binding, UpdatingNestsAndMovesRepaintOnlyWhereTheBackgroundShows) {
@@ -287,4 +287,27 @@ TEST_F(Binding, SkinLoadedFromAnotherManagerIsIgnoredRemovedUnbinds) {
   EXPECT_FALSE(node->Data().HandleCommand(SC_SKINREMOVED, 0, reinterpret_cast<intptr_t>(skin.manager.get()), result))
       << "the owner goes on with its own handling";
   EXPECT_FALSE(node->Data().Skinned());
+}
+
+// Skin index 0 is a section like any other: a skin whose first section is the form's
+// answers with it, and only a question nobody answered is no section.
+TEST(BindingFirstSection, TheFirstSectionOfASkinAnswersTheBackgroundQuestion) {
+  BindingSkin first("[PAGE]\nCOLOR=16777215\nFONTCOLOR=197121\n"
+                    "[GLOBALINFO]\nVERSION=14.01\nMASTERBITMAP=MASTER.PNG\n"
+                    "[CLEAR]\nCOLOR=255\nTRANSPARENCY=100\n"
+                    "BORDERSMASK=^0000^0000^0012^0008^0002^0002^0002^0002^3^0^1\n");
+  ASSERT_EQ(first.Index("PAGE"), 0);
+  const auto bound = [&](FakeOwner* parent, const char* section) {
+    auto node = std::make_unique<FakeOwner>(parent, TRect{0, 0, 100, 50}, 1, false);
+    node->Data().SetSkinManager(first.manager.get());
+    node->Data().SetSkinSection(section);
+    node->Data().Loaded(false);
+    return node;
+  };
+  auto form = bound(nullptr, "PAGE");
+  auto clear = bound(form.get(), "CLEAR");
+  EXPECT_EQ(clear->Data().OpaqueSectionAt(0), 0);
+  FakeOwner plain(nullptr, {0, 0, 100, 50}, -1, false);
+  auto orphan = bound(&plain, "CLEAR");
+  EXPECT_EQ(orphan->Data().OpaqueSectionAt(0), -1);
 }

@@ -81,11 +81,11 @@ TEST(LabelColor, SectionBelowParentOrOwn) {
   in.ownFontColor = 0x0000FF;
   EXPECT_EQ(LabelTextColor(in), 0x0000FFu) << "no skin: the label's own colour";
   in.skinned = true;
-  in.sectionAnswer = 7, in.validSection = true, in.sectionFontColor = 0x123456;
-  EXPECT_EQ(LabelTextColor(in), 0x123456u);
-  in.sectionAnswer = 0, in.parentFontColor = 0x00FF00;
+  in.answered = true, in.validSection = true, in.sectionFontColor = 0x123456;
+  EXPECT_EQ(LabelTextColor(in), 0x123456u) << "any section below, the skin's first one too";
+  in.answered = false, in.parentFontColor = 0x00FF00;
   EXPECT_EQ(LabelTextColor(in), 0x00FF00u) << "nothing skinned below";
-  in.sectionAnswer = 3, in.validSection = false, in.globalFontColor = 0x222222;
+  in.answered = true, in.validSection = false, in.globalFontColor = 0x222222;
   EXPECT_EQ(LabelTextColor(in), 0x222222u);
   // Disabled black on white: mixed at 100 of 255.
   TacLabelColorInput disabled;

@@ -31,6 +31,14 @@ class Fades : public ::testing::Test {
     Data().BGChanged = false;
     ChangeStateAnimated(Data(), state, step, state == 1, quick, true);
   }
+  // Back to a button that never faded (between the cases of a table).
+  void Reset() {
+    if (!Data().AnimTimer()) return;
+    Data().StopFade();
+    Timer().Glow = 0;
+    button.state = 0;
+    button.owner.SendToSelf(SC_PREPARECACHE, 0, 0);
+  }
   // Ticks until the fade's timer has stopped; answers the ticks taken.
   int RunOut() {
     int ticks = 0;
@@ -173,4 +181,44 @@ TEST_F(Fades, AStoppedFadeDropsItsPicturesAndTheBackgroundIsTheCacheAgain) {
   EXPECT_EQ(Data().FadePicture(), nullptr);
   EXPECT_EQ(timers.Live(), 0);
   EXPECT_TRUE(Timer().BmpOut.empty());
+}
+
+// A fade taken over part-way ends on the full picture of its new target, however far
+// the fade it interrupted had come: the last frame shown is never between two looks.
+TEST_F(Fades, ReEnteringDuringTheFadeBackEndsOnTheFullHotPicture) {
+  for (const int leaveTicks : {1, 4, 8, 12, 16}) {
+    SCOPED_TRACE(leaveTicks);
+    Reset();
+    To(1, false);
+    RunOut();
+    To(0, false);
+    for (int i = 0; i < leaveTicks; ++i) timers.Tick();
+    const size_t before = button.glows.size();
+    To(1, false);
+    RunOut();
+    const Values back = Since(before);
+    ASSERT_FALSE(back.empty()) << "the hot fade shows at least one frame";
+    EXPECT_EQ(back.back(), 255);
+    EXPECT_EQ(button.frames.back(), 0xFF) << "ends on the hot picture";
+    EXPECT_TRUE(std::is_sorted(back.begin(), back.end()));
+  }
+}
+
+// The buttons stop a press fade that still runs when the button is released (the pressed
+// picture is shown at once), then fade to hot from the glow the press had reached.
+TEST_F(Fades, ReleasingDuringThePressFadeEndsOnTheFullHotPicture) {
+  for (const int pressTicks : {0, 1}) {
+    SCOPED_TRACE(pressTicks);
+    Reset();
+    To(1, false);
+    RunOut();
+    To(2, true);
+    for (int i = 0; i < pressTicks; ++i) timers.Tick();
+    ASSERT_TRUE(Data().FadeRunning());
+    Data().StopFade();
+    To(1, true);
+    RunOut();
+    EXPECT_EQ(button.glows.back(), 255);
+    EXPECT_EQ(button.frames.back(), 0xFF) << "ends on the hot picture";
+  }
 }

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
 #include "skin/paint/acResample.h"
+#include "skin/paint/acResampleFilters.h"
 
 namespace {
 
@@ -107,3 +112,29 @@ TEST(ResampleBitmap, SourceMayBeTheDestinationAndEmptySizesGiveAnEmptyPicture) {
 }
 
 }  // namespace
+
+// Each kernel against values worked out from its published formula (Mitchell-Netravali
+// with B = C = 1/3, Lanczos with three lobes), and where it vanishes.
+TEST(ResampleKernels, KnownValuesOfEveryKernel) {
+  constexpr double kPi2 = 9.869604401089358;  // pi squared
+  const struct {
+    ResampleFilter filter;
+    double support;
+    std::vector<std::pair<double, double>> values;  // distance, weight
+  } kernels[] = {
+      {ResampleFilter::Box, 0.5, {{0, 1}, {0.5, 1}, {-0.5, 0}, {0.6, 0}}},
+      {ResampleFilter::Triangle, 1.0, {{0, 1}, {0.25, 0.75}, {-0.5, 0.5}, {1, 0}}},
+      {ResampleFilter::Hermite, 1.0, {{0, 1}, {0.5, 0.5}, {-0.25, 0.84375}, {1, 0}}},
+      {ResampleFilter::Bell, 1.5, {{0, 0.75}, {0.5, 0.5}, {1, 0.125}, {-1.5, 0}}},
+      {ResampleFilter::BSpline, 2.0, {{0, 2.0 / 3}, {1, 1.0 / 6}, {1.5, 1.0 / 48}, {-2, 0}}},
+      {ResampleFilter::Lanczos, 3.0, {{0, 1}, {0.5, 6 / kPi2}, {1, 0}, {-1.5, -4 / (3 * kPi2)}, {2, 0}, {3, 0}}},
+      {ResampleFilter::Mitchell, 2.0, {{0, 8.0 / 9}, {0.5, 77.0 / 144}, {1, 1.0 / 18}, {-1.5, -5.0 / 144}, {2, 0}}},
+  };
+  for (const auto& k : kernels) {
+    const ResampleKernel kernel = KernelOf(k.filter);
+    EXPECT_EQ(kernel.support, k.support) << static_cast<int>(k.filter);
+    for (const auto& [distance, weight] : k.values)
+      EXPECT_NEAR(kernel.weight(distance), weight, 1e-12) << static_cast<int>(k.filter) << " at " << distance;
+  }
+  EXPECT_THROW(KernelOf(static_cast<ResampleFilter>(7)), std::invalid_argument);
+}

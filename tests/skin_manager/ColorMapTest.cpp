@@ -69,3 +69,22 @@ TEST(SystemColors, TheManagerMapsThroughItsActiveSkinOnly) {
   m->SetActive(false);
   EXPECT_EQ(SkinColorToRGB(clBtnFace, m.get()), host.SystemLook().SysColor(15));
 }
+
+// Every special constant names its palette entry; a neighbouring number is a plain
+// system colour again.
+TEST(SystemColors, EachSpecialConstantIsItsPaletteEntry) {
+  TacPalette p{};
+  for (int i = 0; i < pcPaletteSize; ++i) p[i] = 0x010101u * static_cast<uint32_t>(i + 1);
+  const TacSkinColors skin{p};
+  const std::pair<uint32_t, int> constants[] = {
+      {0x00006C, 16}, {0x0000A2, 48}, {0x0000B4, 47}, {0x003E0A, 14}, {0x004C4C, 15}, {0x008E00, 50},
+      {0x0098C6, 54}, {0x00A5D7, 53}, {0x28851A, 49}, {0x916000, 52}, {0xAE7400, 51}, {0xBAEFFF, 46},
+      {0xBAFFFF, 20}, {0xBDBDFF, 40}, {0xC9FFD2, 19}, {0xCAF3FF, 45}, {0xCDFFB4, 42}, {0xD5D5FF, 39},
+      {0xDBDBFF, 21}, {0xE1FFD2, 41}, {0xFFE9BE, 44}, {0xFFEDC9, 43},
+  };
+  for (const auto& [low, entry] : constants) {
+    const TColor constant = 0xFF000000u | low;
+    EXPECT_EQ(MapSkinColor(constant, &skin, kLook), p[entry]) << std::hex << constant;
+    EXPECT_EQ(MapSkinColor(constant + 1, &skin, kLook), kLook.SysColor((constant + 1) & 0xFF)) << std::hex << constant;
+  }
+}

@@ -30,6 +30,10 @@ std::vector<BrokenSkin> BrokenSkins() {
   FixtureSkin badElement = LookupSkin();
   badElement.Options += "[BROKEN]\nBORDERSMASK=^00x0^0000^0012^0008^0002^0002^0002^0002^3^0^1\n";
   FixtureSkin noSections{"; nothing here\n", {}};
+  FixtureSkin badSteppedGradient = LookupSkin();
+  badSteppedGradient.Options += "[SHADED]\nGRADIENTDATA=16777215;15461355;9x;0;0;15461355;15461355;0;0;0\n";
+  FixtureSkin badLetteredGradient = LookupSkin();
+  badLetteredGradient.Options += "[SHADED]\nHOTGRADIENTDATA=-394759;0;12;blue;100;12;B\n";
   return {
       {"not a package", std::vector<uint8_t>(64, 'x'), std::string(kNotPackedSkinText)},
       {"truncated package", truncated, ""},
@@ -37,6 +41,10 @@ std::vector<BrokenSkin> BrokenSkins() {
       {"damaged master bitmap", badMaster.Pack(), "The master bitmap \"MASTER.PNG\" of the skin is damaged."},
       {"malformed element", badElement.Pack(), ""},
       {"options without sections", noSections.Pack(), InternalFormatErrorText("Broken")},
+      {"gradient field not a number", badSteppedGradient.Pack(),
+       "\"16777215;15461355;9x;0;0;15461355;15461355;0;0;0\" is not a valid gradient"},
+      {"lettered gradient field not a number", badLetteredGradient.Pack(),
+       "\"-394759;0;12;blue;100;12;B\" is not a valid gradient"},
   };
 }
 

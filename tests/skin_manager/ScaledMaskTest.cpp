@@ -58,13 +58,28 @@ TEST(ScaledMask, AVariantForTheDensityItselfIsCopiedUnscaled) {
   EXPECT_EQ(m->CommonSkinData(96).BmpArray.size(), cached);  // nothing was cached
 }
 
-TEST(ScaledMask, NoSkinNoKeyOrAMalformedValueGiveMinusOne) {
+TEST(ScaledMask, AMissingKeyOrSectionOrNoSkinGiveMinusOne) {
   RecordingHost host;
-  const auto m = ManagerWith(host, "[BAD]\nMASK=^00x0^0000^0012^0008^0002^0002^0002^0002^1^0^1\n");
+  const auto m = ManagerWith(host, "");
+  ASSERT_TRUE(m->IsActive()) << "a valid skin, so each -1 below is the lookup's own";
   TsMaskData md;
   std::unique_ptr<PixelImage> image;
+  ASSERT_EQ(m->GetScaledMaskData("BUTTON", "BORDERSMASK", 96, md, image), 96);
   EXPECT_EQ(m->GetScaledMaskData("BUTTON", "NOSUCHKEY", 96, md, image), -1);
   EXPECT_EQ(m->GetScaledMaskData("NOSUCH", "BORDERSMASK", 96, md, image), -1);
   m->SetActive(false);
   EXPECT_EQ(m->GetScaledMaskData("BUTTON", "BORDERSMASK", 96, md, image), -1);
+}
+
+// Only the variant for 200 % is malformed, and only this lookup reads it.
+TEST(ScaledMask, AMalformedValueGivesMinusOne) {
+  RecordingHost host;
+  const auto m = ManagerWith(host,
+                             "[ODD]\nMASK=^0000^0000^0012^0008^0002^0002^0002^0002^1^0^1\n"
+                             "MASK*200=^00x0^0000^0012^0008^0002^0002^0002^0002^1^0^1\n");
+  ASSERT_TRUE(m->IsActive()) << "the skin itself loads";
+  TsMaskData md;
+  std::unique_ptr<PixelImage> image;
+  ASSERT_EQ(m->GetScaledMaskData("ODD", "MASK", 96, md, image), -1);
+  EXPECT_EQ(image, nullptr);
 }

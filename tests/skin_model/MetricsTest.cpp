@@ -172,3 +172,31 @@ TEST(Metrics, OuterEffectsFromAnElementOrGenerated) {
   EXPECT_EQ(big.R, (TRect{0, 0, 25, 50}));
   EXPECT_EQ(big.WL, 10);
 }
+
+// A generated effect is painted in one colour only when its bottom is the key colour; a
+// key-colour top alone (the default window shadow) stays in the picture as written.
+TEST(Metrics, GeneratedOuterEffectIsOneColourOnlyForAKeyColourBottom) {
+  const struct {
+    const char* keys;
+    size_t entry;
+    int width, height;
+    uint32_t left, top, bottom;
+  } cases[] = {
+      // The shadow's top is the key colour, its other sides SH_COLORL and 0.
+      {"SH_COLORL=255\n", 1, 6, 7, 255, 0xFF00FF, 0},
+      {"LO_COLORL=255\nLO_COLORT=65280\nLO_COLORB=16711680\n", 0, 4, 6, 255, 65280, 16711680},
+      {"LO_COLORL=255\nLO_COLORT=65280\nLO_COLORB=16711935\n", 0, 4, 6, 255, 255, 255},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.keys);
+    const LoadedModel m = LoadModel(SmallSkin(std::string("[GLOBALINFO]\n") + c.keys), 96);
+    const TacOutEffData& effect = m.Data->oe[c.entry];
+    ASSERT_GE(effect.Mask, 0);
+    const TsMaskData& mask = m.Data->ma[static_cast<size_t>(effect.Mask)];
+    ASSERT_NE(mask.Bmp, nullptr);
+    ASSERT_EQ(mask.R, (TRect{0, 0, c.width, 2 * c.height}));  // the picture above its mask
+    EXPECT_EQ(mask.Bmp->at(0, c.height / 2), ColorToPixel(c.left));
+    EXPECT_EQ(mask.Bmp->at(c.width / 2, 0), ColorToPixel(c.top));
+    EXPECT_EQ(mask.Bmp->at(c.width / 2, c.height - 1), ColorToPixel(c.bottom));
+  }
+}

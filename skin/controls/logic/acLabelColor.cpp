@@ -9,7 +9,7 @@ constexpr int kDisabledTextWeight = 100;
 uint32_t LabelTextColor(const TacLabelColorInput& in) {
   uint32_t color = in.ownFontColor;
   if (in.skinned) {
-    if (in.sectionAnswer == 0) color = in.parentFontColor;
+    if (!in.answered) color = in.parentFontColor;
     else color = in.validSection ? in.sectionFontColor : in.globalFontColor;
   }
   color &= 0xFFFFFF;

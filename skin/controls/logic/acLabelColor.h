@@ -4,7 +4,7 @@
 
 struct TacLabelColorInput {
   bool skinned = false;          // UseSkinColor with an active skin
-  int sectionAnswer = 0;         // skin index found under the label; 0: none answered
+  bool answered = false;         // something skinned under the label named its section
   uint32_t sectionFontColor = 0; // state-0 font colour of that section (valid index)
   bool validSection = false;
   uint32_t globalFontColor = 0;  // the skin's label colour, for an invalid index

@@ -47,9 +47,9 @@ void TacSliderCore::SetSliderOn(bool value) {
     if (!view_.Loading()) view_.RedrawAll(true);
     if (OnSliderChange) OnSliderChange();
   }
-  // A refused change during a drag ends the drag and sends the thumb back to its end.
-  // An accepted one lets the drag go on, whether or not anyone listens to the change.
-  if (accepted && capturing_) return;
+  // A refused change during a drag ends the drag and sends the thumb back to its end; so
+  // does an accepted one that someone listens to. Unheard, the drag goes on.
+  if (accepted && !OnSliderChange) return;
   if (!view_.SliderHoldsCapture()) {
     dragged_ = false;
     capturing_ = false;

@@ -70,15 +70,15 @@ void TForm1::ShowNotice(const std::wstring& text, bool failed) {
 }
 
 void TForm1::WMStringMessage(marv::Message& Msg) {
-  // Ours from here on, freed when the box has closed (or could not be shown).
-  std::unique_ptr<TStrMsgObject> notice = marv::AdoptPosted<TStrMsgObject>(Msg.LParam);
+  // Only a notice this program issued: any process may post WM_USER, and a value it makes
+  // up names nothing in the table. Freed when the box has closed (or could not be shown).
+  std::unique_ptr<TStrMsgObject> notice = notices_->Take(Msg.LParam);
   if (notice) ShowNotice(notice->Msg(), Msg.WParam == kNoticeFailed);
 }
 
 void TForm1::WindowDestroying() {
   marv::Form::WindowDestroying();  // no post can reach the window after this
-  // Notices still queued for the window would never be received: free them.
+  // Notices still queued for the window would never be shown: drop them now.
   MSG pending;
-  while (PeekMessageW(&pending, Handle(), WM_USER, WM_USER, PM_REMOVE))
-    marv::AdoptPosted<TStrMsgObject>(pending.lParam);
+  while (PeekMessageW(&pending, Handle(), WM_USER, WM_USER, PM_REMOVE)) notices_->Take(pending.lParam);
 }

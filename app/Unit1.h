@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "app/PendingNotices.h"
 #include "framework/Form.h"
 #include "framework/Label.h"
 #include "framework/MenuItem.h"
@@ -18,7 +19,8 @@
 #include "skin/data/sSkinManager.h"
 #include "skin/windows/acFrameworkHost.h"
 
-// A notice text on its way from a worker to the main window (LParam of WM_USER).
+// A notice text on its way from a worker to the main window. WM_USER's LParam names it
+// with a token of the window's pending notices.
 class TStrMsgObject {
  public:
   explicit TStrMsgObject(std::wstring aMsg) : fMsg(std::move(aMsg)) {}
@@ -39,6 +41,7 @@ inline constexpr UINT WM_BULKJOBBUSY = WM_APP + 1;
 struct TBulkJobLink {
   std::shared_ptr<marv::WindowLink> window;
   std::shared_ptr<const std::atomic<bool>> noticesOn;
+  std::shared_ptr<PendingNotices<TStrMsgObject>> notices;
 };
 
 class TForm1 : public marv::Form {
@@ -100,6 +103,10 @@ class TForm1 : public marv::Form {
   void BulkJobBusy(marv::Message& Msg);
 
   std::shared_ptr<std::atomic<bool>> noticesOn_ = std::make_shared<std::atomic<bool>>(true);
+  // The notices posted to this window and not yet shown, kept here rather than in the
+  // message, which anyone may forge.
+  std::shared_ptr<PendingNotices<TStrMsgObject>> notices_ =
+      std::make_shared<PendingNotices<TStrMsgObject>>();
   int busyJobs_ = 0;
   bool updateChecked_ = false;
 };

@@ -11,9 +11,9 @@ namespace {
 
 void PostNotice(const TBulkJobLink& job, bool succeeded, const wchar_t* done, const wchar_t* failed) {
   if (!job.noticesOn->load()) return;
-  auto notice = std::make_unique<TStrMsgObject>(succeeded ? done : failed);
-  // When the window is gone the post fails and `notice` frees the object here.
-  job.window->PostOwned(WM_USER, succeeded ? kNoticeDone : kNoticeFailed, notice);
+  const LPARAM token = job.notices->Add(std::make_unique<TStrMsgObject>(succeeded ? done : failed));
+  // When the window is gone the post fails and the notice is dropped here.
+  if (!job.window->Post(WM_USER, succeeded ? kNoticeDone : kNoticeFailed, token)) job.notices->Take(token);
 }
 
 // Marks the window busy (hourglass) for the scope of a bulk job's commands.
@@ -52,7 +52,7 @@ void TForm1::N1Click(marv::MenuItem&) {
     ShowNotice(sDisName + (succeeded ? L" 安装完成！" : L" 安装失败！"), !succeeded);
 }
 
-TBulkJobLink TForm1::BulkJobLink() { return TBulkJobLink{Link(), noticesOn_}; }
+TBulkJobLink TForm1::BulkJobLink() { return TBulkJobLink{Link(), noticesOn_, notices_}; }
 
 void TForm1::btn23Click(marv::Control&) {
   // This removes every app package of the user, the user's own apps included.

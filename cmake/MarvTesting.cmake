@@ -20,6 +20,11 @@ function(marv_test name)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 60)
   endif()
+  # The program's library leaves the update addresses to the program: tests get ones on
+  # this machine.
+  if("marv_app" IN_LIST T_LIBS)
+    list(APPEND T_LIBS marv_test_addresses)
+  endif()
   add_executable(${name} ${T_SOURCES})
   # Windows tests share one folder, where the test doubles (powershell.exe) sit beside them.
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${MARV_TEST_BIN})

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/HttpStatusCallback.h"
+#include "common/ThreadWindowsDisabled.h"
 #include "common/UniqueHandle.h"
 
 int32_t RunProcess(const std::wstring& commandLine, uint16_t show, bool wait,
@@ -96,9 +97,11 @@ bool DownloadFile(const std::wstring& url, const std::wstring& fileName) {
   HttpStatusCallback::Owner watcher = HttpStatusCallback::Create();
   if (URLDownloadToFileW(nullptr, url.c_str(), fileName.c_str(), 0, watcher.get()) != S_OK)
     return false;
-  // An error page is not the file asked for.
   const DWORD status = watcher->status();
-  return status == 0 || (status >= 200 && status < 300);
+  if (status == 0 || (status >= 200 && status < 300)) return true;
+  // The call saved the server's error page under the name asked for: it is no download.
+  DeleteFileW(fileName.c_str());
+  return false;
 }
 
 bool CheckNetwork(const std::wstring& probeUrl) {
@@ -107,8 +110,37 @@ bool CheckNetwork(const std::wstring& probeUrl) {
 
 namespace {
 
+// The first visible top-level window of this thread that no other window owns: the main
+// window (the program's other windows are owned by it).
+HWND ThreadMainWindow() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND w, LPARAM result) -> BOOL {
+        if (!IsWindowVisible(w) || GetWindow(w, GW_OWNER)) return TRUE;
+        *reinterpret_cast<HWND*>(result) = w;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// The active window; while the program is in the background (no window is active), the
+// one of its windows the user had last, else the main window. A box without an owner
+// would leave the program usable under it.
+HWND BoxOwner() {
+  if (HWND active = GetActiveWindow()) return active;
+  HWND main = ThreadMainWindow();
+  if (!main) return nullptr;
+  HWND last = GetLastActivePopup(main);
+  return last && IsWindowVisible(last) && IsWindowEnabled(last) ? last : main;
+}
+
 int ShowBox(const std::wstring& text, const std::wstring& caption, UINT style) {
-  return MessageBoxW(GetActiveWindow(), text.c_str(), caption.c_str(), style);
+  HWND owner = BoxOwner();
+  // The box disables its owner itself; the program's other windows wait as well.
+  const ThreadWindowsDisabled others(owner);
+  return MessageBoxW(owner, text.c_str(), caption.c_str(), style);
 }
 
 }  // namespace

@@ -23,15 +23,17 @@ std::wstring GetFileVersion(const std::wstring& path, int parts);
 // The same for the running executable.
 std::wstring GetOwnVersion(int parts);
 
-// Downloads url to fileName, replacing an existing file; true on success.
+// Downloads url to fileName, replacing an existing file; true on success. When the server
+// answers with an error status, the page it sent is not left behind under fileName.
 bool DownloadFile(const std::wstring& url, const std::wstring& fileName);
 
-// The page CheckNetwork opens: the operating-system vendor's root page, plain HTTP.
-inline constexpr wchar_t kNetworkProbeUrl[] = L"http://www.microsoft.com/";
-// True when a connection to probeUrl's server can really be opened.
-bool CheckNetwork(const std::wstring& probeUrl = kNetworkProbeUrl);
+// True when a connection to probeUrl's server can really be opened. The update check
+// passes the probe address the program was built with (update/UpdateAddresses.h).
+bool CheckNetwork(const std::wstring& probeUrl);
 
-// A modal box owned by the active window. With ask: Yes/No question, true for Yes.
+// A modal box owned by the active window, or by the main window while the program is in
+// the background; the thread's other windows are disabled while it is up. With ask:
+// Yes/No question, true for Yes.
 // Without: information with OK, true when the box was shown.
 bool ShowMsg(const std::wstring& text, const std::wstring& caption, bool ask);
 // The OK box of ShowMsg with the given icon; Warning reports a failure.

@@ -247,6 +247,8 @@ void Form::WndProc(Message& m) {
     case CM_VISIBLECHANGED:
       if (!Handle()) return;
       if (m.WParam) {
+        // The main form may have moved since this one was last placed over it.
+        if (position_ == FormPosition::MainFormCenter) PlaceWindow();
         ShowWindow(Handle(), SW_SHOWNORMAL);
         UpdateWindow(Handle());
         if (OnShow) OnShow(*this);

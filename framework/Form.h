@@ -16,6 +16,8 @@ class PopupMenu;
 class WindowLink;
 
 enum class BorderStyle { None, Single, Sizeable, Dialog };
+// Where a form goes: as designed, centred on the screen when made, or centred over the
+// main form each time it is shown.
 enum class FormPosition { Designed, ScreenCenter, MainFormCenter };
 
 struct BorderIcons {

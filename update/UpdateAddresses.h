@@ -3,9 +3,9 @@
 // program is built (CMake cache variables MARV_UPDATE_URL, MARV_PROBE_URL and
 // MARV_PRODUCT_URL, see UpdateAddresses.cmake).
 //
-// UpdateAddresses.cpp defines exactly these three functions and nothing else, so that a
-// test program can link its own definitions instead (the archive member is then never
-// pulled in): see tests/update/LoopbackAddresses.cpp.
+// UpdateAddresses.cpp, which defines them, is linked into the shipped program alone: the
+// program's library leaves them out, and every test program links addresses on this
+// machine instead (tests/update/TestServerAddresses.cpp), so no test reaches the Internet.
 #include <string>
 
 // The update descriptor, plain HTTP, path /updates/marvolena.txt.

@@ -33,8 +33,10 @@ TEST_F(Network, DownloadReplacesAnExistingFile) {
   EXPECT_EQ(ReadBytes(target), kDescriptor);
 }
 
-TEST_F(Network, DownloadOfAMissingPageFails) {
-  EXPECT_FALSE(DownloadFile(server_.url(L"/no-such-file.txt"), local_ / L"_Update.INI"));
+TEST_F(Network, DownloadOfAMissingPageFailsAndLeavesNoErrorPageBehind) {
+  const std::wstring target = local_ / L"_Update.INI";
+  EXPECT_FALSE(DownloadFile(server_.url(L"/no-such-file.txt"), target));
+  EXPECT_EQ(GetFileAttributesW(target.c_str()), INVALID_FILE_ATTRIBUTES) << ReadBytes(target);
 }
 
 TEST_F(Network, DownloadFailsWhenNoServerListens) {

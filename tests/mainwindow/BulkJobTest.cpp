@@ -1,11 +1,44 @@
 // The bulk jobs: started by the right-hand buttons, run on worker threads, reported
 // through WM_USER.
 #include <chrono>
+#include <future>
 #include <set>
+#include <thread>
 
 #include "tests/mainwindow/MainWindowFixture.h"
 
 namespace {
+
+// A window of another thread, with its own input queue, brought to the front: the
+// program's windows are all inactive then, as when the user has switched to another
+// program while a job runs.
+class OtherWindowInFront {
+ public:
+  OtherWindowInFront() {
+    std::promise<DWORD> started;
+    std::future<DWORD> id = started.get_future();
+    thread_ = std::thread([&started] {
+      HWND window = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                    40, 40, 200, 120, nullptr, nullptr, nullptr, nullptr);
+      SetForegroundWindow(window);
+      started.set_value(GetCurrentThreadId());
+      MSG msg;
+      while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+      DestroyWindow(window);
+    });
+    threadId_ = id.get();
+  }
+  ~OtherWindowInFront() {
+    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+    thread_.join();
+  }
+  OtherWindowInFront(const OtherWindowInFront&) = delete;
+  OtherWindowInFront& operator=(const OtherWindowInFront&) = delete;
+
+ private:
+  std::thread thread_;
+  DWORD threadId_ = 0;
+};
 
 class BulkJobTest : public MainWindowTest {
  protected:
@@ -92,6 +125,28 @@ TEST_F(BulkJobTest, InstallAllRunsItsOwnScriptBetweenPolicyChangesAndRemovesIt) 
   EXPECT_EQ(noticeWParams_, std::vector<WPARAM>{0});
   EXPECT_TRUE(uitest::PumpUntil([&] { return !FileExists(script); }, 2000));
   EXPECT_EQ(form_->Cursor(), marv::MouseCursor::Default);
+}
+
+TEST_F(BulkJobTest, ANoticeArrivingInTheBackgroundIsOwnedByTheMainWindowWhichItDisables) {
+  ps_.setSleepMs(500);
+  uitest::Click(*form_->btn24);
+  ASSERT_TRUE(WaitForRuns(1));
+  const OtherWindowInFront other;
+  ASSERT_TRUE(uitest::PumpUntil([] { return GetActiveWindow() == nullptr; }, 5000))
+      << "the program could not be sent to the background";
+
+  HWND owner = nullptr;
+  bool mainEnabled = true;
+  watcher_.onBox = [&](const uitest::SeenBox& seen) {
+    HWND box = FindWindowW(L"#32770", seen.caption.c_str());
+    owner = box ? GetWindow(box, GW_OWNER) : nullptr;
+    mainEnabled = IsWindowEnabled(form_->Handle());
+  };
+  ASSERT_TRUE(WaitForBoxes(1));
+  EXPECT_EQ(watcher_.Boxes()[0].text, L"全部安装完成！");
+  EXPECT_EQ(owner, form_->Handle());
+  EXPECT_FALSE(mainEnabled) << "a second job could start under the notice";
+  EXPECT_TRUE(uitest::PumpUntil([&] { return IsWindowEnabled(form_->Handle()) != FALSE; }, 3000));
 }
 
 TEST_F(BulkJobTest, OverlappingJobsNeverShareAScriptFile) {

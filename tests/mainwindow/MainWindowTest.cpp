@@ -80,6 +80,59 @@ TEST_F(MainWindowTest, WindowIsFixedCentredAndHoldsEveryControl) {
   EXPECT_EQ(form_->pm1->Items()[1]->Caption(), L"安装");
 }
 
+// Every control of the window as designed, at 96 DPI: place, size and tag.
+struct DesignedPlace {
+  const wchar_t* name;
+  int left, top, width, height;
+  int tag;
+};
+const DesignedPlace kDesignedPlaces[] = {
+    {L"btn1", 17, 8, 66, 22, 0},      {L"btn5", 88, 8, 63, 22, 18},     {L"btn9", 155, 8, 66, 22, 2},
+    {L"btn13", 225, 8, 66, 22, 3},    {L"btn27", 17, 36, 66, 22, 25},   {L"btn21", 88, 36, 66, 22, 5},
+    {L"btn35", 155, 36, 66, 22, 24},  {L"btn8", 225, 36, 66, 22, 7},    {L"btn11", 17, 64, 66, 22, 8},
+    {L"btn16", 88, 64, 66, 22, 9},    {L"btn15", 155, 64, 66, 22, 10},  {L"btn22", 225, 64, 66, 22, 11},
+    {L"btn31", 17, 92, 66, 22, 28},   {L"btn32", 87, 92, 66, 22, 29},   {L"btn30", 155, 92, 66, 22, 27},
+    {L"btn28", 225, 92, 65, 22, 22},  {L"btn2", 17, 119, 87, 22, 12},   {L"btn10", 109, 119, 87, 22, 13},
+    {L"btn3", 203, 119, 87, 22, 14},  {L"btn6", 17, 147, 87, 22, 15},   {L"btn19", 109, 147, 87, 22, 16},
+    {L"btn14", 203, 147, 87, 22, 17}, {L"btn18", 17, 175, 87, 22, 6},   {L"btn4", 109, 175, 87, 22, 19},
+    {L"btn12", 203, 175, 87, 22, 20}, {L"btn17", 17, 203, 87, 22, 21},  {L"btn29", 109, 203, 87, 22, 26},
+    {L"btn33", 203, 203, 87, 22, 30}, {L"btn26", 17, 231, 87, 22, 23},  {L"btn34", 109, 231, 87, 22, 1},
+    {L"btn7", 203, 231, 87, 22, 4},   {L"btn36", 17, 259, 132, 22, 31}, {L"btn37", 155, 259, 135, 22, 32},
+    {L"btn23", 308, 36, 85, 22, -1},  {L"btn24", 308, 64, 85, 22, 999}, {L"btn25", 308, 203, 85, 22, -1},
+    {L"lbl2", 320, 176, 24, 17, 0},   {L"lbl1", 318, 260, 65, 19, 0},   {L"sSlider1", 347, 176, 33, 15, 0},
+};
+
+TEST_F(MainWindowTest, EveryControlSitsWhereDesignedWithItsTagAndTheFontsAskForTheirCharacterSet) {
+  ASSERT_EQ(form_->CurrentDpi(), 96) << "the places below are at 96 DPI";
+  size_t buttons = 0;
+  for (const DesignedPlace& row : kDesignedPlaces) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(row.name)));
+    marv::Control* control = form_->FindControl(row.name);
+    ASSERT_NE(control, nullptr);
+    buttons += dynamic_cast<SpeedButton*>(control) != nullptr;
+    const RECT r = control->BoundsRect();
+    EXPECT_EQ(r.left, row.left);
+    EXPECT_EQ(r.top, row.top);
+    EXPECT_EQ(r.right - r.left, row.width);
+    EXPECT_EQ(r.bottom - r.top, row.height);
+    EXPECT_EQ(control->Tag(), row.tag);
+  }
+  EXPECT_EQ(buttons, 36u);
+  // Tags 0 to 32 each name one app.
+  std::vector<int> appTags;
+  for (const DesignedPlace& row : kDesignedPlaces)
+    if (row.tag >= 0 && row.tag < 999 && std::wstring(row.name).starts_with(L"btn")) appTags.push_back(row.tag);
+  std::sort(appTags.begin(), appTags.end());
+  for (int i = 0; i < static_cast<int>(appTags.size()); ++i) EXPECT_EQ(appTags[i], i);
+  EXPECT_EQ(appTags.size(), 33u);
+
+  EXPECT_EQ(form_->GetFont().Charset(), ANSI_CHARSET);
+  EXPECT_EQ(form_->GetFont().TextColor(), marv::kWindowTextColor);
+  EXPECT_EQ(form_->lbl1->GetFont().Charset(), ANSI_CHARSET);
+  EXPECT_EQ(form_->lbl1->GetFont().Height(), -11);
+  EXPECT_EQ(form_->lbl1->GetFont().TextColor(), marv::kWindowTextColor);
+}
+
 TEST_F(MainWindowTest, EveryAppButtonRecordsItsAppAndOpensTheMenuBelowLeftOfTheCursor) {
   SetCursorPos(500, 400);
   for (const AppButton& row : kAppButtons) {

@@ -41,7 +41,7 @@ TEST_F(AboutWindowTest, CheckForUpdatesOpensTheProductPageAndOkClosesTheSameWind
   EXPECT_FALSE(IsWindowEnabled(main)) << "the About window is modal";
 
   ClickAt(about, 20 + 30, 86 + 11);  // "检查更新"
-  EXPECT_THAT(browser_.WaitForOpened(1), ElementsAre(PRODUCT_PAGE));
+  EXPECT_THAT(browser_.WaitForOpened(1), ElementsAre(kTestProductPage));
   WaitUntilIdle(about);
   EXPECT_TRUE(IsWindowVisible(about));
 
@@ -52,6 +52,32 @@ TEST_F(AboutWindowTest, CheckForUpdatesOpensTheProductPageAndOkClosesTheSameWind
   EXPECT_EQ(openAbout(program, main), about) << "a second About window";
   Press(FindChildWithText(about, L"确定"));
   EXPECT_TRUE(winehost::WaitUntil([&] { return !IsWindowVisible(about); }));
+  closeNormally(program, main);
+}
+
+TEST_F(AboutWindowTest, OpensCentredOverTheMainWindowWhereverItHasMoved) {
+  ProgramUnderTest program(ProgramPath());
+  HWND main = program.WaitForWindow(IsMainWindow);
+  ASSERT_TRUE(main);
+  WaitForTheCheckToEnd();
+  HWND about = openAbout(program, main);
+  ASSERT_TRUE(about);
+  Press(FindChildWithText(about, L"确定"));
+  ASSERT_TRUE(winehost::WaitUntil([&] { return !IsWindowVisible(about); }));
+
+  // Moved as the user would drag it, in two directions, between two showings.
+  for (const POINT shift : {POINT{-150, 90}, POINT{230, -60}}) {
+    RECT r;
+    GetWindowRect(main, &r);
+    SetWindowPos(main, nullptr, r.left + shift.x, r.top + shift.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    WaitUntilIdle(main);
+    ASSERT_EQ(openAbout(program, main), about);
+    EXPECT_NEAR(Centre(about).x, Centre(main).x, 2) << shift.x;
+    EXPECT_NEAR(Centre(about).y, Centre(main).y, 2) << shift.y;
+    Press(FindChildWithText(about, L"确定"));
+    ASSERT_TRUE(winehost::WaitUntil([&] { return !IsWindowVisible(about); }));
+  }
   closeNormally(program, main);
 }
 

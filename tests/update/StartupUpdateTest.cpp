@@ -88,6 +88,19 @@ TEST_F(StartupUpdateTest, NewerVersionShowsTheNoticeWhoseButtonOpensTheDownloadP
   EXPECT_THAT(browser_.WaitForOpened(1), ElementsAre(downloadPage()));
 }
 
+TEST_F(StartupUpdateTest, ClosingTheNoticeWithoutItsButtonOpensNothingAndStillEnds) {
+  publish(newerDescriptor(downloadPage()));
+  ProgramUnderTest program(ProgramPath());
+  HWND notice = program.WaitForWindow(IsUpdateNotice);
+  ASSERT_TRUE(notice);
+
+  PostMessageW(notice, WM_CLOSE, 0, 0);  // as Alt+F4 would
+  DWORD exitCode = 1;
+  EXPECT_TRUE(program.WaitForExit(10s, &exitCode));
+  EXPECT_EQ(exitCode, 0u);
+  EXPECT_THAT(browser_.OpenedWithin(1500ms), IsEmpty());
+}
+
 TEST_F(StartupUpdateTest, ANoticeWithoutAWebAddressOpensNothingAndStillEnds) {
   const PsDoubleEnv programRuns;  // the program a hostile descriptor names logs any run
   const std::wstring program = ProgramBesideTest(L"powershell.exe");

@@ -1,6 +1,6 @@
 // The update check's addresses for tests, linked in place of update/UpdateAddresses.cpp:
-// the descriptor and the probe on servers the test starts on 127.0.0.1. The product page
-// keeps its build setting; tests only watch it being handed to the shell.
+// the descriptor and the probe on servers the test starts on 127.0.0.1, the product page
+// on this machine too (tests only watch it being handed to the shell).
 #include <windows.h>
 
 #include <string>
@@ -23,4 +23,4 @@ std::wstring UpdateDescriptorAddress() {
   return (root.empty() ? Variable(kTestServerVariable) : root) + L"/updates/marvolena.txt";
 }
 std::wstring NetworkProbeAddress() { return Variable(kTestServerVariable) + L"/"; }
-std::wstring ProductPageAddress() { return L"" MARV_PRODUCT_URL; }
+std::wstring ProductPageAddress() { return kTestProductPage; }

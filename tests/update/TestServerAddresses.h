@@ -8,3 +8,6 @@ inline constexpr wchar_t kTestServerVariable[] = L"MARV_TEST_SERVER";
 inline constexpr wchar_t kDescriptorServerVariable[] = L"MARV_TEST_DESCRIPTOR_SERVER";
 // Where the descriptor lies below the server's root folder.
 inline constexpr wchar_t kDescriptorFile[] = L"updates\\marvolena.txt";
+// The product page of test programs: a web address on this machine that only the browser
+// double ever sees.
+inline constexpr wchar_t kTestProductPage[] = L"https://127.0.0.1/3505.html";

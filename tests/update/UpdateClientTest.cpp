@@ -89,10 +89,11 @@ TEST_F(UrlUpdateTest, FailedDownloadLeavesTheRemoteFieldsEmptyAndDeletesNothing)
   EXPECT_EQ(ReadBytes(localCopy()), kStaleCopy);
 }
 
-TEST_F(UrlUpdateTest, AServerWithoutTheDescriptorAnnouncesNothing) {
+TEST_F(UrlUpdateTest, AServerWithoutTheDescriptorAnnouncesNothingAndLeavesNoCopyBehind) {
   const TUrlUpdate update(2, L'&');  // its 404 page is no descriptor
   EXPECT_TRUE(update.IsHasNet());
   expectNoRemoteContent(update);
+  EXPECT_FALSE(Exists(localCopy())) << "the server's error page stayed as " << ReadBytes(localCopy());
 }
 
 TEST_F(UrlUpdateTest, TheLocalCopyGoesIntoTempWithOrWithoutATrailingSeparator) {

@@ -1,8 +1,18 @@
 #include "skin/data/acOpenSkin.h"
 
+#include "skin/data/acBmpReader.h"
 #include "skin/data/acSkinFiles.h"
 #include "skin/data/acSkinLoadError.h"
 #include "skin/data/acZLibExNames.h"
+
+namespace {
+// Why a picture could not be read, where the reader says: our BMP reader does.
+std::string DecodeFailureReason(std::span<const uint8_t> bytes) {
+  if (SniffImageFormat(bytes) != TacImageFormat::Bmp) return {};
+  const std::string error = ReadBmp(bytes).Error;
+  return error.empty() ? error : ": " + error;
+}
+}  // namespace
 
 std::unique_ptr<TacOpenSkin> TacOpenSkin::FromPackage(TacSkinConvertor package) {
   if (!package.Options) return nullptr;
@@ -41,6 +51,7 @@ std::optional<PixelImage> TacOpenSkin::DecodeMaster() const {
   const auto bytes = FindEntry(folder_ ? AsciiUpper(name) : name);
   if (!bytes) return std::nullopt;
   auto master = DecodeMasterBitmap(*bytes);
-  if (!master) throw SkinLoadError("The master bitmap \"" + name + "\" of the skin is damaged.");
+  if (!master)
+    throw SkinLoadError("The master bitmap \"" + name + "\" of the skin is damaged" + DecodeFailureReason(*bytes) + ".");
   return master;
 }

@@ -57,7 +57,10 @@ std::optional<PixelImage> DecodeMasterBitmap(std::span<const uint8_t> bytes) {
 std::string OptionsTextFromBytes(std::span<const uint8_t> b) {
   if (b.size() >= 2 && b[0] == 0xFF && b[1] == 0xFE) return Utf16ToUtf8(b.subspan(2), false);
   if (b.size() >= 2 && b[0] == 0xFE && b[1] == 0xFF) return Utf16ToUtf8(b.subspan(2), true);
-  return std::string(b.begin(), b.end());  // TacOptionsFile drops a UTF-8 mark
+  if (b.size() >= 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF) return std::string(b.begin() + 3, b.end());
+  // Without a mark the text is ANSI, in the code page the package's entry names are in:
+  // read the same way, the image and font names it gives match the entries' names.
+  return AnsiToUtf8(b);
 }
 
 std::unique_ptr<TacSkinFiles> TacSkinFiles::FromPackage(std::span<const uint8_t> package) {

@@ -20,7 +20,8 @@
 std::optional<PixelImage> DecodeMasterBitmap(std::span<const uint8_t> bytes);
 
 // The options text as UTF-8: a UTF-8 byte-order mark is dropped, UTF-16 text with a
-// byte-order mark is converted, anything else is taken byte for byte.
+// byte-order mark is converted, anything else is ANSI text converted like the package's
+// entry names (AnsiToUtf8), so that names in the options match the entries' names.
 std::string OptionsTextFromBytes(std::span<const uint8_t> bytes);
 
 class TacSkinFiles final : public IacSkinSource {

@@ -82,7 +82,47 @@ std::vector<uint8_t> EncodePng(const PixelImage& image, PngKind kind) {
   return png;
 }
 
+namespace {
+
+std::vector<uint8_t> EncodeIndexedBmp(const PixelImage& image) {
+  std::map<uint32_t, uint8_t> index;
+  std::vector<uint32_t> palette;
+  for (uint32_t p : image.data())
+    if (!index.contains(p)) {
+      if (palette.size() == 256) throw std::invalid_argument("more than 256 colours");
+      index.emplace(p, static_cast<uint8_t>(palette.size()));
+      palette.push_back(p);
+    }
+  const uint32_t stride = (static_cast<uint32_t>(image.width()) + 3) & ~3u;
+  const uint32_t dataOffset = 14 + 40 + 4 * static_cast<uint32_t>(palette.size());
+  std::vector<uint8_t> bmp = {'B', 'M'};
+  Put32LE(bmp, dataOffset + stride * image.height());
+  Put32LE(bmp, 0);
+  Put32LE(bmp, dataOffset);
+  Put32LE(bmp, 40);
+  Put32LE(bmp, static_cast<uint32_t>(image.width()));
+  Put32LE(bmp, static_cast<uint32_t>(image.height()));
+  Put16LE(bmp, 1);
+  Put16LE(bmp, 8);
+  Put32LE(bmp, 0);  // BI_RGB
+  Put32LE(bmp, stride * image.height());
+  Put32LE(bmp, 2835);
+  Put32LE(bmp, 2835);
+  Put32LE(bmp, static_cast<uint32_t>(palette.size()));
+  Put32LE(bmp, 0);
+  for (uint32_t p : palette) Put32LE(bmp, p & 0xFFFFFF);
+  for (int y = image.height() - 1; y >= 0; --y) {
+    const size_t start = bmp.size();
+    for (int x = 0; x < image.width(); ++x) bmp.push_back(index.at(image.at(x, y)));
+    bmp.resize(start + stride, 0);
+  }
+  return bmp;
+}
+
+}  // namespace
+
 std::vector<uint8_t> EncodeBmp(const PixelImage& image, BmpKind kind) {
+  if (kind == BmpKind::Indexed8) return EncodeIndexedBmp(image);
   const bool rgb24 = kind == BmpKind::Rgb24, v5 = kind == BmpKind::Bgra32Bitfields;
   const uint32_t headerSize = v5 ? 124 : 40;
   const uint32_t stride = rgb24 ? (image.width() * 3 + 3) & ~3u : image.width() * 4;

@@ -19,6 +19,7 @@ enum class BmpKind {
   Rgb24,             // bottom-up, rows padded to 4 bytes
   Bgra32TopDown,     // BI_RGB, negative height, alpha in the fourth byte
   Bgra32Bitfields,   // BITMAPV5HEADER with BI_BITFIELDS and an alpha mask
+  Indexed8,          // bottom-up, 8 bits a pixel into a palette of the picture's colours (at most 256)
 };
 std::vector<uint8_t> EncodeBmp(const PixelImage& image, BmpKind kind = BmpKind::Rgb24);
 

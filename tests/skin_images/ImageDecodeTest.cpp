@@ -101,14 +101,14 @@ TEST(ImageDecode, DamagedOrOversizedImagesAreRefused) {
   std::vector<uint8_t> truncatedBmp(bmp.begin(), bmp.end() - 4);
   std::vector<uint8_t> hugeBmp = bmp;
   hugeBmp[18] = 0xFF, hugeBmp[19] = 0xFF, hugeBmp[20] = 0xFF, hugeBmp[21] = 0x0F;  // width 268 million
-  std::vector<uint8_t> eightBitBmp = bmp;
-  eightBitBmp[28] = 8;
+  std::vector<uint8_t> eightBitWithoutPalette = bmp;
+  eightBitWithoutPalette[28] = 8;  // the pixel rows are too short for the palette it needs
   const std::vector<uint8_t> hugePng = EncodePng(PixelImage(1, 1));
   std::vector<uint8_t> hugePngHeader = hugePng;
   hugePngHeader[16] = 0x00, hugePngHeader[17] = 0x01, hugePngHeader[18] = 0x86, hugePngHeader[19] = 0xA0;  // 100000 wide
   const std::vector<uint8_t> jpeg = SolidJpeg8x8();
   const std::vector<uint8_t> cases[] = {
-      truncatedPng, truncatedBmp, hugeBmp, eightBitBmp, hugePngHeader, {}, {'B', 'M'}, {1, 2, 3, 4, 5, 6, 7, 8, 9},
+      truncatedPng, truncatedBmp, hugeBmp, eightBitWithoutPalette, hugePngHeader, {}, {'B', 'M'}, {1, 2, 3, 4, 5, 6, 7, 8, 9},
       std::vector<uint8_t>(jpeg.begin(), jpeg.begin() + 100),
   };
   for (size_t i = 0; i < std::size(cases); ++i) EXPECT_FALSE(DecodeImage(cases[i])) << "case " << i;

@@ -4,6 +4,7 @@
 
 #include "skin/data/acZLibEx.h"
 #include "skin/data/acZLibExWriter.h"
+#include "tests/skin_fixtures/ImageWriters.h"
 #include "tests/skin_manager/ManagerFixtures.h"
 #include "tests/skin_package/ScratchDir.h"
 
@@ -34,11 +35,18 @@ std::vector<BrokenSkin> BrokenSkins() {
   badSteppedGradient.Options += "[SHADED]\nGRADIENTDATA=16777215;15461355;9x;0;0;15461355;15461355;0;0;0\n";
   FixtureSkin badLetteredGradient = LookupSkin();
   badLetteredGradient.Options += "[SHADED]\nHOTGRADIENTDATA=-394759;0;12;blue;100;12;B\n";
+  // A palette of two colours for a picture that uses eight in its top row.
+  FixtureSkin badBmpMaster = LookupSkin();
+  badBmpMaster.Options.replace(badBmpMaster.Options.find("MASTER.PNG"), 10, "MASTER.BMP");
+  badBmpMaster.Files[0] = {"MASTER.BMP", EncodeBmp(PatternPicture(64, 64), BmpKind::Indexed8)};
+  badBmpMaster.Files[0].Bytes[46] = 2;
   return {
       {"not a package", std::vector<uint8_t>(64, 'x'), std::string(kNotPackedSkinText)},
       {"truncated package", truncated, ""},
       {"package without options", PackageWithoutOptions(), InternalFormatErrorText("Broken")},
       {"damaged master bitmap", badMaster.Pack(), "The master bitmap \"MASTER.PNG\" of the skin is damaged."},
+      {"damaged BMP master bitmap", badBmpMaster.Pack(),
+       "The master bitmap \"MASTER.BMP\" of the skin is damaged: palette index 2 is out of range (2 colours)."},
       {"malformed element", badElement.Pack(), ""},
       {"options without sections", noSections.Pack(), InternalFormatErrorText("Broken")},
       {"gradient field not a number", badSteppedGradient.Pack(),

@@ -11,6 +11,9 @@ struct Message {
   WPARAM WParam = 0;
   LPARAM LParam = 0;
   LRESULT Result = 0;
+  // Came through the window procedure while the thread was answering another thread's
+  // send; never set for Perform, so questions a control asks in-process stay trusted.
+  bool FromOtherThread = false;
 };
 
 // Notifications between controls, numbered from 0xB000; the numbers are fixed because

@@ -92,6 +92,7 @@ LRESULT CALLBACK WinControl::WindowProcedure(HWND window, UINT msg, WPARAM wPara
   }
   if (!self) return DefWindowProcW(window, msg, wParam, lParam);
   Message m{msg, wParam, lParam, 0};
+  m.FromOtherThread = InSendMessageEx(nullptr) != ISMEX_NOSEND;
   self->WindowProc(m);
   if (msg == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);

@@ -13,7 +13,9 @@ namespace {
 constexpr wchar_t kBindingProperty[] = L"ACSDATA";
 
 // Commands whose lParam points into the sender's memory: answered only for senders of
-// this thread, never for another process that sends the same number.
+// this thread, never for another thread or process that sends the same number. Only the
+// message itself counts: questions asked in-process while another thread's send is being
+// answered are ours.
 bool CarriesPointer(uint16_t command) {
   return command == SC_SECTIONCHANGED || command == SC_SETSECTION || command == SC_GETSKININDEX ||
          command == SC_GETBG || command == SC_GETBGSTATE;
@@ -113,7 +115,7 @@ void TacControlSkinOwner::RemoveProperty() {
 
 bool TacControlSkinOwner::SkinCommand(marv::Message& m) {
   const uint16_t command = SkinCommandOf(m.WParam), argument = SkinCommandArgument(m.WParam);
-  if (CarriesPointer(command) && InSendMessageEx(nullptr) != ISMEX_NOSEND) {
+  if (CarriesPointer(command) && m.FromOtherThread) {
     m.Result = 0;
     return true;
   }

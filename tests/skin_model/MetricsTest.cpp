@@ -200,3 +200,71 @@ TEST(Metrics, GeneratedOuterEffectIsOneColourOnlyForAKeyColourBottom) {
     EXPECT_EQ(mask.Bmp->at(c.width / 2, c.height - 1), ColorToPixel(c.bottom));
   }
 }
+
+// The elements controls ask for by role are found once per load, each at its fixed place.
+TEST(Metrics, FixedElementsSitAtTheirPlaces) {
+  const char* g = "@0000@0000@0010@0010@1@0\n";
+  const char* b = "^0000^0000^0012^0008^0002^0002^0002^0002^3^0^1\n";
+  std::string o = "[GLOBALINFO]\nMASTERBITMAP=MASTER.PNG\n";
+  for (const char* key : {"BOXUNCHECKED", "BOXCHECKED", "BOXGRAYED", "SMALLUNCHECKED", "SMALLCHECKED", "SMALLGRAYED",
+                          "RADIOUNCHECKED", "RADIOCHECKED", "GRIPVERT", "GRIPHORZ", "GRIPIMAGE"})
+    o += std::string(key) + "=" + g;
+  const auto section = [&](const char* name, std::initializer_list<const char*> keys) {
+    o += std::string("[") + name + "]\n";
+    for (const char* key : keys) o += std::string(key) + "=" + b;
+  };
+  section("MENUITEM", {"BORDERSMASK", "GLYPHMASK"});
+  section("COMBOBTN", {"BORDERSMASK", "GLYPHMASK"});
+  section("COMBOBOX", {"GLYPHMASK"});
+  section("SCROLLBTNTOP", {"BORDERSMASK"});
+  section("SCROLLBAR2V", {"BORDERSMASK"});
+  section("UPDOWNBTN", {"BORDERSMASK"});
+  section("SCROLLSLIDERV", {"BORDERSMASK"});
+  section("TABRIGHTLAST", {"BORDERSMASK"});
+  section("TABBOTTOM", {"BORDERSMASK"});
+  section("TRACKBAR", {"BORDERSMASK", "SLIDERMASK", "SLIDERVMASK", "TICKVERT", "TICKHORZ", "PROGHORZ", "SLIDERCHANNEL"});
+  const LoadedModel m = LoadModel(SmallSkin(o), 96);
+  const TacSkinData& d = *m.Data;
+  const auto mask = [&](const char* s, const char* key) { return d.GetMaskIndex(s, key); };
+  const int updown = d.Options()->SectionIndex("UPDOWNBTN");
+  const struct {
+    const char* what;
+    int actual, expected;
+  } places[] = {
+      {"CheckBox[0]", d.CheckBox[0], mask("GLOBALINFO", "BOXUNCHECKED")},
+      {"CheckBox[1]", d.CheckBox[1], mask("GLOBALINFO", "BOXCHECKED")},
+      {"CheckBox[2]", d.CheckBox[2], mask("GLOBALINFO", "BOXGRAYED")},
+      {"SmallCheckBox[0]", d.SmallCheckBox[0], mask("GLOBALINFO", "SMALLUNCHECKED")},
+      {"SmallCheckBox[2]", d.SmallCheckBox[2], mask("GLOBALINFO", "SMALLGRAYED")},
+      {"RadioButton[0]", d.RadioButton[0], mask("GLOBALINFO", "RADIOUNCHECKED")},
+      {"RadioButton[1]", d.RadioButton[1], mask("GLOBALINFO", "RADIOCHECKED")},
+      {"GripVertical", d.GripVertical, mask("GLOBALINFO", "GRIPVERT")},
+      {"GripHorizontal", d.GripHorizontal, mask("GLOBALINFO", "GRIPHORZ")},
+      {"GripRightBottom", d.GripRightBottom, mask("GLOBALINFO", "GRIPIMAGE")},
+      {"MenuItem.MaskIndex", d.MenuItem.MaskIndex, mask("MENUITEM", "BORDERSMASK")},
+      {"MenuItem.GlyphIndex", d.MenuItem.GlyphIndex, mask("MENUITEM", "GLYPHMASK")},
+      {"ComboBtn.MaskIndex", d.ComboBtn.MaskIndex, mask("COMBOBTN", "BORDERSMASK")},
+      {"ComboBtn.GlyphIndex (the combo box's)", d.ComboBtn.GlyphIndex, mask("COMBOBOX", "GLYPHMASK")},
+      {"ScrollBtns[asTop]", d.ScrollBtns[asTop].MaskIndex, mask("SCROLLBTNTOP", "BORDERSMASK")},
+      {"Scrolls[asBottom]", d.Scrolls[asBottom].MaskIndex, mask("SCROLLBAR2V", "BORDERSMASK")},
+      {"UpDownBtns[asLeft] (falls back)", d.UpDownBtns[asLeft].SkinIndex, updown},
+      {"Sliders[true]", d.Sliders[1].MaskIndex, mask("SCROLLSLIDERV", "BORDERSMASK")},
+      {"Sliders[false] (missing)", d.Sliders[0].MaskIndex, -1},
+      {"Tabs[tlLast][asRight]", d.Tabs[tlLast][asRight].MaskIndex, mask("TABRIGHTLAST", "BORDERSMASK")},
+      {"Tabs[tlSingle][asBottom]", d.Tabs[tlSingle][asBottom].MaskIndex, mask("TABBOTTOM", "BORDERSMASK")},
+      {"Tabs[tlFirst][asLeft] (missing)", d.Tabs[tlFirst][asLeft].SkinIndex, -1},
+      {"TrackBar[0].SliderIndex", d.TrackBar[0].SliderIndex, mask("TRACKBAR", "SLIDERVMASK")},
+      {"TrackBar[1].SliderIndex", d.TrackBar[1].SliderIndex, mask("TRACKBAR", "SLIDERMASK")},
+      {"TrackBar[0].TickIndex", d.TrackBar[0].TickIndex, mask("TRACKBAR", "TICKVERT")},
+      {"TrackBar[1].TickIndex", d.TrackBar[1].TickIndex, mask("TRACKBAR", "TICKHORZ")},
+      {"TrackBar[1].ProgIndex", d.TrackBar[1].ProgIndex, mask("TRACKBAR", "PROGHORZ")},
+      {"TrackBar[0].ChannelIndex", d.TrackBar[0].ChannelIndex, mask("TRACKBAR", "SLIDERCHANNEL")},
+      {"TrackBar[1].MaskIndex", d.TrackBar[1].MaskIndex, mask("TRACKBAR", "BORDERSMASK")},
+  };
+  int missing = 0;
+  for (const auto& p : places) {
+    EXPECT_EQ(p.actual, p.expected) << p.what;
+    missing += p.expected < 0 ? 1 : 0;
+  }
+  EXPECT_EQ(missing, 2) << "only the rows marked missing: every other element is in the fixture";
+}

@@ -18,6 +18,7 @@
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sSpeedButton.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/paint/acBackgroundInfo.h"
 #include "skin/paint/acSkinCommands.h"
 #include "skin/paint/sGraphUtils.h"
 #include "tests/framework/UiDriver.h"
@@ -326,5 +327,38 @@ TEST_F(SkinnedWindows, QuestionsWithPointersAreAnsweredOnlyOnTheControlsOwnThrea
   uitest::PumpUntil([&] { return done.load(); }, 3000);
   asker.join();
   EXPECT_EQ(skinned, 1);
+  about.Hide();
+}
+
+// While the UI thread answers another thread's send, its controls still answer the
+// questions it asks them itself (a paint asking for a background, say).
+TEST_F(SkinnedWindows, QuestionsAskedInProcessDuringAnotherThreadsSendAreAnswered) {
+  TForm2& about = About();
+  about.Show();
+  uitest::PumpFor(50);
+  marv::Control& ok = about.btn1;
+  ASSERT_TRUE(about.btn1.Handle());
+  constexpr UINT kAskYourself = WM_APP + 41;
+  TacSkinIndexQuery index;
+  BackgroundInfo background;
+  const marv::MessageHandler previous = ok.WindowProc;
+  ok.WindowProc = [&](marv::Message& m) {
+    if (m.Msg != kAskYourself) return previous(m);
+    ok.Perform(WM_SKINCOMMAND, SkinCommandWParam(SC_GETSKININDEX), reinterpret_cast<LPARAM>(&index));
+    ok.Perform(WM_SKINCOMMAND, SkinCommandWParam(SC_GETBG), reinterpret_cast<LPARAM>(&background));
+    m.Result = 1;
+  };
+  std::atomic<bool> done = false;
+  LRESULT handled = 0;
+  std::thread sender([&] {
+    handled = SendMessageW(about.btn1.Handle(), kAskYourself, 0, 0);
+    done = true;
+  });
+  uitest::PumpUntil([&] { return done.load(); }, 3000);
+  sender.join();
+  ok.WindowProc = previous;
+  EXPECT_EQ(handled, 1);
+  EXPECT_EQ(index.SkinIndex, about.btn1.SkinData().SkinIndex());
+  EXPECT_NE(background.Kind, bgNone) << "the button described its background";
   about.Hide();
 }

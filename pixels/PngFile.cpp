@@ -1,4 +1,4 @@
-#include "common/PngFile.h"
+#include "pixels/PngFile.h"
 
 #include <zlib.h>
 

@@ -4,6 +4,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 
 std::vector<uint8_t> PngFromPicture(const PixelBuffer& picture);

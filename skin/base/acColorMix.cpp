@@ -1,4 +1,4 @@
-#include "skin/paint/acColorMix.h"
+#include "skin/base/acColorMix.h"
 
 #include <algorithm>
 

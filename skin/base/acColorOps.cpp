@@ -1,9 +1,9 @@
-#include "skin/paint/acColorOps.h"
+#include "skin/base/acColorOps.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "skin/paint/acPixelOps.h"
+#include "skin/base/acPixelOps.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // and grey. Colours are COLORREF-style (red in the low byte); the top byte is kept.
 #include <cstdint>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 
 // Amount -255..255: Y = round(0.299·R + 0.587·G + 0.114·B); each channel becomes
 // ((Amount + 255)·channel - Y·Amount) >> 8, clamped. -255 is grey, 0 is not a no-op

@@ -1,4 +1,4 @@
-#include "skin/paint/acGradientData.h"
+#include "skin/base/acGradientData.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "skin/paint/acPixelOps.h"
+#include "skin/base/acPixelOps.h"
 
 ClippedCopy ClipCopy(const PixelBuffer& dst, TRect dstRect, const PixelBuffer& src, TPoint srcPos) {
   if (dst.empty() || src.empty()) return {};

@@ -1,10 +1,10 @@
-#include "skin/paint/acResample.h"
+#include "skin/base/acResample.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
-#include "skin/paint/acResampleFilters.h"
+#include "skin/base/acResampleFilters.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // Rescaling pictures with a choice of reconstruction filters: two separable passes
 // (horizontal, then vertical) over precomputed contributions, each filter widened by the
 // scale factor when shrinking. All four channels are filtered alike.
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 
 enum class ResampleFilter { Box = 0, Triangle = 1, Hermite = 2, Bell = 3, BSpline = 4, Lanczos = 5, Mitchell = 6 };
 

@@ -1,4 +1,4 @@
-#include "skin/paint/acResampleFilters.h"
+#include "skin/base/acResampleFilters.h"
 
 #include <cmath>
 #include <numbers>

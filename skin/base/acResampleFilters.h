@@ -1,7 +1,7 @@
 #pragma once
 // The reconstruction kernels of the resampler (the classic published forms), as
 // functions of the distance from the sample, with the distance beyond which they vanish.
-#include "skin/paint/acResample.h"
+#include "skin/base/acResample.h"
 
 struct ResampleKernel {
   double (*weight)(double distance);

@@ -1,4 +1,4 @@
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 
 #include <algorithm>
 #include <array>

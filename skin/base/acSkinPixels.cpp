@@ -1,4 +1,4 @@
-#include "skin/data/acSkinPixels.h"
+#include "skin/base/acSkinPixels.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 
 #include "framework/DibBitmap.h"
 #include "framework/WinControl.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "skin/windows/acHeldResources.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/acBlend.h"
 #include "skin/paint/acDisabledLook.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 
 namespace {
 

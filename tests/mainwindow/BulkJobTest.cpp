@@ -3,7 +3,7 @@
 #include <chrono>
 #include <set>
 
-#include "tests/mainwindow/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 
 namespace {
 

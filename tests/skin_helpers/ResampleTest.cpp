@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/paint/acResample.h"
+#include "skin/base/acResample.h"
 
 namespace {
 

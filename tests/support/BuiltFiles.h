@@ -2,7 +2,7 @@
 // Where the build put the program and the probe executables, as Windows paths.
 #include <string>
 
-#include "tests/common/WineHost.h"
+#include "tests/support/WineHost.h"
 
 inline std::wstring BuiltFile(const char* hostPath) { return winehost::WindowsPath(hostPath); }
 

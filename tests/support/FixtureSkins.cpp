@@ -1,10 +1,10 @@
-#include "tests/skin_fixtures/FixtureSkins.h"
+#include "tests/support/FixtureSkins.h"
 
 #include <cstdio>
 #include <sstream>
 
 #include "skin/data/acZLibExWriter.h"
-#include "tests/skin_fixtures/ImageWriters.h"
+#include "tests/support/ImageWriters.h"
 
 FixtureSkin& FixtureSkin::Add(std::string name, std::vector<uint8_t> bytes) {
   Files.push_back({std::move(name), std::move(bytes)});

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinFiles.h"
 

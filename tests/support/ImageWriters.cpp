@@ -1,4 +1,4 @@
-#include "tests/skin_fixtures/ImageWriters.h"
+#include "tests/support/ImageWriters.h"
 
 #include <zlib.h>
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 
 enum class PngKind {
   Rgba,       // colour type 6

@@ -3,8 +3,8 @@
 // the host, serving one folder. It lives for one test and never longer than a minute.
 #include <string>
 
-#include "tests/common/TestFiles.h"
-#include "tests/common/WineHost.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/WineHost.h"
 
 class LocalHttpServer {
  public:

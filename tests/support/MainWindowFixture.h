@@ -12,7 +12,7 @@
 #include "app/Startup.h"
 #include "app/Unit1.h"
 #include "tests/doubles/powershell/PsDoubleLog.h"
-#include "tests/framework/UiDriver.h"
+#include "tests/support/UiDriver.h"
 
 inline constexpr wchar_t kNoticeCaption[] = L"提示";
 

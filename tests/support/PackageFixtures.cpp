@@ -1,4 +1,4 @@
-#include "tests/skin_package/PackageFixtures.h"
+#include "tests/support/PackageFixtures.h"
 
 #include <zlib.h>
 

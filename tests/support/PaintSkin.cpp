@@ -1,6 +1,6 @@
-#include "tests/paint/PaintSkin.h"
+#include "tests/support/PaintSkin.h"
 
-#include "tests/skin_fixtures/ImageWriters.h"
+#include "tests/support/ImageWriters.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "tests/skin_manager/RecordingHost.h"
+#include "tests/support/RecordingHost.h"
 
 #include <algorithm>
 
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/slate/SlateFixture.h"
+#include "tests/support/SlateFixture.h"
 
 #include <gtest/gtest.h>
 

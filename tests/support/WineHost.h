@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "common/UniqueHandle.h"
-#include "tests/common/TestFiles.h"
+#include "tests/support/TestFiles.h"
 
 namespace winehost {
 

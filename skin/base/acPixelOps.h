@@ -4,10 +4,9 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "common/Geometry.h"
-#include "common/PixelBuffer.h"
-#include "skin/data/acSkinPixels.h"  // IsKeyPixel
-#include "skin/data/sMaskData.h"     // kKeyColor
+#include "pixels/Geometry.h"
+#include "pixels/PixelBuffer.h"
+#include "skin/base/acSkinPixels.h"  // IsKeyPixel, kKeyColor
 
 // A colour property that is not set (a control's tone); for ApplyToPixels: skip nothing.
 inline constexpr uint32_t kColorUnset = 0x1FFFFFFF;

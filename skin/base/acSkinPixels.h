@@ -3,8 +3,9 @@
 // without an alpha channel get one, and PNG elements are premultiplied for painting.
 #include <cstdint>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 
+inline constexpr uint32_t kKeyColor = 0xFF00FF;  // magenta marks transparent element pixels
 constexpr bool IsKeyPixel(uint32_t p) { return (p & 0xFFFFFFu) == 0xFF00FFu; }
 inline constexpr uint32_t kTransparentKeyPixel = 0x00FF00FF;
 

@@ -3,8 +3,8 @@
 // the project's pixel buffer, so pixel code works on the very same picture.
 #include <windows.h>
 
-#include "common/PixelBuffer.h"
-#include "framework/GdiHandles.h"
+#include "pixels/PixelBuffer.h"
+#include "common/GdiHandles.h"
 
 namespace marv {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "framework/Color.h"
-#include "framework/GdiHandles.h"
+#include "common/GdiHandles.h"
 
 namespace marv {
 

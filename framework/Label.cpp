@@ -1,7 +1,7 @@
 #include "framework/Label.h"
 
 #include "framework/Dpi.h"
-#include "framework/GdiHandles.h"
+#include "common/GdiHandles.h"
 
 namespace marv {
 

@@ -1,6 +1,6 @@
 #include "framework/SpeedButton.h"
 
-#include "framework/GdiHandles.h"
+#include "common/GdiHandles.h"
 
 namespace marv {
 

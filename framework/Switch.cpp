@@ -1,6 +1,6 @@
 #include "framework/Switch.h"
 
-#include "framework/GdiHandles.h"
+#include "common/GdiHandles.h"
 
 namespace marv {
 

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "framework/GdiHandles.h"
+#include "common/GdiHandles.h"
 
 namespace marv {
 

@@ -2,7 +2,7 @@
 // sheet for 120 and 192 pixels per inch. Rates are in output megapixels per second.
 #include <benchmark/benchmark.h>
 
-#include "skin/paint/acResample.h"
+#include "skin/base/acResample.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "app/Unit1SkinSettings.h"
 #include "skin/data/acSkinFiles.h"
 #include "skin/data/sSkinManager.h"
-#include "tests/skin_manager/RecordingHost.h"
+#include "tests/support/RecordingHost.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "skin/data/acImageDecode.h"
-#include "tests/skin_fixtures/FixtureSkins.h"
+#include "tests/support/FixtureSkins.h"
 
 namespace {
 

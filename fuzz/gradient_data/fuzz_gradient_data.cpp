@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "skin/paint/acGradientData.h"
+#include "skin/base/acGradientData.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -6,7 +6,7 @@
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinLoadError.h"
 #include "skin/data/acSkinModelText.h"
-#include "skin/data/acSkinPixels.h"
+#include "skin/base/acSkinPixels.h"
 #include "skin/data/acSystemLook.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include "framework/DibBitmap.h"
 #include "framework/WinControl.h"
+#include "skin/base/acSkinCommands.h"
 #include "skin/data/sSkinManager.h"
-#include "skin/paint/acSkinCommands.h"
 #include "skin/windows/acHeldResources.h"
 
 namespace {

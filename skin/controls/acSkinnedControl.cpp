@@ -2,7 +2,7 @@
 
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/acDisabledLook.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "skin/paint/sGraphUtils.h"
 
 TacSkinnedControl::TacSkinnedControl(marv::Control& control, TacControlKind kind)

@@ -7,7 +7,7 @@
 #include "skin/controls/logic/acSliderPaint.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/acBlend.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 
 namespace {
 

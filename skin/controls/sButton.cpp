@@ -1,8 +1,8 @@
 #include "skin/controls/sButton.h"
 
-#include "framework/GdiHandles.h"
+#include "common/GdiHandles.h"
 #include "skin/data/sSkinManager.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "skin/paint/acSkinnedText.h"
 #include "skin/paint/sGraphUtils.h"
 

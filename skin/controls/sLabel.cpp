@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cctype>
 
-#include "framework/GdiHandles.h"
+#include "common/GdiHandles.h"
 #include "framework/WinControl.h"
 #include "skin/controls/acControlSkinOwner.h"
 #include "skin/controls/logic/acLabelColor.h"
 #include "skin/data/sSkinManager.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "skin/paint/sCommonData.h"
 #include "skin/paint/sGraphUtils.h"
 

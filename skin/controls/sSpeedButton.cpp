@@ -2,7 +2,7 @@
 
 #include "framework/WinControl.h"
 #include "skin/data/sSkinManager.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "skin/paint/acSkinnedText.h"
 #include "skin/paint/sGraphUtils.h"
 

@@ -3,7 +3,7 @@
 #include <bit>
 #include <string>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 #include "skin/data/acImageDecode.h"
 
 namespace {

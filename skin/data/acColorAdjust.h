@@ -4,8 +4,8 @@
 // byte (alpha) is kept.
 #include <cstdint>
 
-#include "common/PixelBuffer.h"
-#include "skin/data/acSkinPixels.h"
+#include "pixels/PixelBuffer.h"
+#include "skin/base/acSkinPixels.h"
 
 // Brightness -100..100: each channel moved by (|b| * channel) >> 8, clamped.
 uint32_t ChangeBrightness(uint32_t color, int brightness);

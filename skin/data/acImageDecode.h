@@ -7,7 +7,7 @@
 #include <optional>
 #include <span>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 
 enum class TacImageFormat { Unknown, Bmp, Png, Jpeg };
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/Geometry.h"
+#include "pixels/Geometry.h"
 #include "skin/data/acSkinErrors.h"
 #include "skin/data/acSystemLook.h"
 #include "skin/data/sStoredSkin.h"  // PathRules

@@ -4,8 +4,8 @@
 
 #include "skin/data/acImageDecode.h"
 #include "skin/data/acSkinData.h"
-#include "skin/data/acSkinPixels.h"
-#include "skin/paint/acResample.h"
+#include "skin/base/acSkinPixels.h"
+#include "skin/base/acResample.h"
 
 namespace {
 

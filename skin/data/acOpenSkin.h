@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 #include "skin/data/acOptionsFile.h"
 #include "skin/data/acZLibEx.h"
 

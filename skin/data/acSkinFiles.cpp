@@ -3,7 +3,7 @@
 #include "skin/data/acImageDecode.h"
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinErrors.h"
-#include "skin/data/acSkinPixels.h"
+#include "skin/base/acSkinPixels.h"
 #include "skin/data/acZLibExNames.h"
 
 namespace {

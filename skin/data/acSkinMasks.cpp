@@ -7,7 +7,7 @@
 #include "skin/data/acMaskNotation.h"
 #include "skin/data/acMaskRescale.h"
 #include "skin/data/acSkinData.h"
-#include "skin/data/acSkinPixels.h"
+#include "skin/base/acSkinPixels.h"
 #include "skin/data/acSystemLook.h"
 #include "skin/data/acZLibExNames.h"
 

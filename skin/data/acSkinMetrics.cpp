@@ -7,7 +7,7 @@
 #include "skin/data/acShapeGenerator.h"
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSystemLook.h"
-#include "skin/paint/acResample.h"
+#include "skin/base/acResample.h"
 
 namespace {
 constexpr std::string_view kGlobalInfo = "GLOBALINFO";

@@ -4,7 +4,7 @@
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinLoadError.h"
 #include "skin/data/acSystemLook.h"
-#include "skin/paint/acColorMix.h"
+#include "skin/base/acColorMix.h"
 
 namespace {
 

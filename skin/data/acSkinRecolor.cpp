@@ -5,9 +5,9 @@
 
 #include "skin/data/acColorAdjust.h"
 #include "skin/data/acOptionsFile.h"
-#include "skin/data/acSkinPixels.h"
+#include "skin/base/acSkinPixels.h"
 #include "skin/data/acSystemLook.h"
-#include "skin/paint/acColorOps.h"
+#include "skin/base/acColorOps.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "skin/data/acShapeGenerator.h"
 #include "skin/data/acSkinData.h"
-#include "skin/data/acSkinPixels.h"
+#include "skin/base/acSkinPixels.h"
 
 const PixelImage& TacSkinData::GetActiveShadow() {
   if (!rsta_) rsta_ = MakeWindowShadow(WndShadowSize, WndShadowRadius, WndShadowOffset, WndShadowColorA);

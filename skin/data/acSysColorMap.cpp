@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "skin/paint/acColorMix.h"
+#include "skin/base/acColorMix.h"
 
 namespace {
 

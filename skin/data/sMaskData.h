@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "common/PixelBuffer.h"
-#include "common/Geometry.h"
-#include "skin/paint/acGradientData.h"
+#include "pixels/PixelBuffer.h"
+#include "pixels/Geometry.h"
+#include "skin/base/acGradientData.h"
+#include "skin/base/acSkinPixels.h"  // kKeyColor
 
 class IacSkinSource;
 
 using TColor = uint32_t;                        // red in the low byte; top byte alpha where used
 inline constexpr TColor kNoColor = 0xFFFFFFFF;  // -1: no colour
-inline constexpr TColor kKeyColor = 0xFF00FF;   // magenta marks transparent element pixels
 
 enum class TacImgType : uint8_t { itisaBorder = 0, itisaTexture = 1, itisaGlyph = 2, itisaGlow = 3, itisaPngGlyph = 4 };
 

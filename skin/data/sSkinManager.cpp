@@ -9,7 +9,7 @@
 #include "skin/data/acSysColorMap.h"
 #include "skin/data/acZLibExNames.h"
 #include "skin/data/sSkinManagerState.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "skin/data/acZLibExNames.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/data/sSkinManagerState.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 
 void TsSkinManager::AppBroadcast(uint16_t command) { host_.AppBroadcast(command, reinterpret_cast<intptr_t>(this)); }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "skin/data/acMaskNotation.h"
-#include "skin/data/acSkinPixels.h"
+#include "skin/base/acSkinPixels.h"
 #include "skin/data/acZLibExNames.h"
 #include "skin/data/sSkinManager.h"
 

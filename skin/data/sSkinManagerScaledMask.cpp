@@ -5,7 +5,7 @@
 
 #include "skin/data/acMaskNotation.h"
 #include "skin/data/acMaskRescale.h"
-#include "skin/data/acSkinPixels.h"
+#include "skin/base/acSkinPixels.h"
 #include "skin/data/acZLibExNames.h"
 #include "skin/data/sSkinManager.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 
 class SkinErrorSink;
 

@@ -4,9 +4,9 @@
 // into the child's picture at once.
 #include <cstdint>
 
-#include "common/Geometry.h"
-#include "common/PixelBuffer.h"
-#include "skin/paint/acPixelOps.h"
+#include "pixels/Geometry.h"
+#include "pixels/PixelBuffer.h"
+#include "skin/base/acPixelOps.h"
 
 enum TacBGKind : uint8_t { bgNone = 0, bgColor = 1, bgCache = 2, bgNotReady = 3 };
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "skin/paint/acPixelOps.h"
+#include "skin/base/acPixelOps.h"
 
 void BlendColorOver(const PixelBuffer& bmp, TRect r, int keep, uint32_t color) {
   r = r.Intersect(BufferRect(bmp));

@@ -3,8 +3,8 @@
 // picture they touch; integer arithmetic with shifts by 8, as the skins were made for.
 #include <cstdint>
 
-#include "common/Geometry.h"
-#include "common/PixelBuffer.h"
+#include "pixels/Geometry.h"
+#include "pixels/PixelBuffer.h"
 
 // Each pixel of r becomes (pixel·keep + color·(255 - keep)) >> 8 per channel; alpha kept.
 // color is COLORREF-style.

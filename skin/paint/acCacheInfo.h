@@ -3,9 +3,9 @@
 // only its plain colour. Filled by the control binding from its parent's answer.
 #include <cstdint>
 
-#include "common/Geometry.h"
-#include "common/PixelBuffer.h"
-#include "skin/paint/acPixelOps.h"
+#include "pixels/Geometry.h"
+#include "pixels/PixelBuffer.h"
+#include "skin/base/acPixelOps.h"
 
 struct TCacheInfo {
   // The parent's picture; with Ready the background under the element is Bmp shifted

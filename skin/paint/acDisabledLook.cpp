@@ -1,8 +1,8 @@
 #include "skin/paint/acDisabledLook.h"
 
 #include "skin/paint/acBlend.h"
-#include "skin/paint/acColorOps.h"
-#include "skin/paint/acPixelOps.h"
+#include "skin/base/acColorOps.h"
+#include "skin/base/acPixelOps.h"
 
 void ApplyDisabledLook(const PixelBuffer& bmp, unsigned kind, uint32_t parentColor, TPoint offset,
                        const TCacheInfo& cacheInfo, int grayLevel) {

@@ -3,8 +3,8 @@
 // background under it.
 #include <cstdint>
 
-#include "common/Geometry.h"
-#include "common/PixelBuffer.h"
+#include "pixels/Geometry.h"
+#include "pixels/PixelBuffer.h"
 #include "skin/paint/acCacheInfo.h"
 
 enum TacDisabledKind : unsigned { dkBlended = 1, dkGrayed = 2 };

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "skin/paint/acPixelOps.h"
+#include "skin/base/acPixelOps.h"
 
 class TacSkinData;
 

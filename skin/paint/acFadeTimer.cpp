@@ -5,7 +5,7 @@
 
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/acBlend.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "skin/paint/sCommonData.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 #include "skin/data/acManagerHost.h"
 
 class TsCommonData;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "skin/paint/acPixelOps.h"
+#include "skin/base/acPixelOps.h"
 
 namespace {
 

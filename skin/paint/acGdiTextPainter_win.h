@@ -5,7 +5,7 @@
 // captions vanish from pictures that keep their alpha, such as layered windows.
 #include <windows.h>
 
-#include "framework/GdiHandles.h"
+#include "common/GdiHandles.h"
 #include "skin/paint/acTextPainter.h"
 
 class TacGdiTextPainter final : public ITextPainter {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "skin/paint/acPixelOps.h"
+#include "skin/base/acPixelOps.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // triangles meeting in the centre. Points come from ParseGradientData.
 #include <span>
 
-#include "common/Geometry.h"
-#include "common/PixelBuffer.h"
-#include "skin/paint/acGradientData.h"
+#include "pixels/Geometry.h"
+#include "pixels/PixelBuffer.h"
+#include "skin/base/acGradientData.h"
 
 // Paints the gradient into r (clipped to r and bmp). offset moves where the bands start
 // along their direction (offset.Y for vertical bands, offset.X for horizontal ones), for

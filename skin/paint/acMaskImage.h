@@ -4,8 +4,8 @@
 // or directly by tests.
 #include <algorithm>
 
-#include "common/Geometry.h"
-#include "common/PixelBuffer.h"
+#include "pixels/Geometry.h"
+#include "pixels/PixelBuffer.h"
 #include "skin/paint/acPieceCopy.h"
 
 // Border mask DrawMode bits.

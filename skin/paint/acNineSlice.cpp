@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "skin/paint/acPieceCopy.h"
-#include "skin/paint/acPixelOps.h"
+#include "skin/base/acPixelOps.h"
 #include "skin/paint/acSmoothStretch.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 // Border masks: an element image cut into nine slices (four corners copied as they are,
 // four sides and the centre stretched or tiled) and state images drawn unscaled.
-#include "common/Geometry.h"
-#include "common/PixelBuffer.h"
+#include "pixels/Geometry.h"
+#include "pixels/PixelBuffer.h"
 #include "skin/paint/acCacheInfo.h"
 #include "skin/paint/acMaskImage.h"
 

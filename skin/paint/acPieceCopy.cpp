@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "skin/paint/acPixelOps.h"
+#include "skin/base/acPixelOps.h"
 
 KeyFill::KeyFill(const TCacheInfo& info)
     : bmp_(info.Bmp), dx_(info.X), dy_(info.Y), ready_(info.Ready && !info.Bmp.empty()),

@@ -4,8 +4,8 @@
 // the image kinds' rules. Every read and write is clipped to its picture.
 #include <cstdint>
 
-#include "common/Geometry.h"
-#include "common/PixelBuffer.h"
+#include "pixels/Geometry.h"
+#include "pixels/PixelBuffer.h"
 #include "skin/paint/acCacheInfo.h"
 
 enum class PieceFit { Copy, Stretch, Tile };

@@ -5,9 +5,9 @@
 
 #include "skin/data/acSkinData.h"
 #include "skin/paint/acBlend.h"
-#include "skin/paint/acColorMix.h"
+#include "skin/base/acColorMix.h"
 #include "skin/paint/acGradient.h"
-#include "skin/paint/acPixelOps.h"
+#include "skin/base/acPixelOps.h"
 #include "skin/paint/acTexture.h"
 #include "skin/paint/sGraphUtils.h"
 

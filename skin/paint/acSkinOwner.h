@@ -6,8 +6,8 @@
 #include <functional>
 #include <memory>
 
-#include "common/Geometry.h"
-#include "common/PixelBuffer.h"
+#include "pixels/Geometry.h"
+#include "pixels/PixelBuffer.h"
 #include "skin/data/acManagerHost.h"  // TacHeldResource
 
 class IacSkinOwner {

@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "skin/data/acSkinData.h"
-#include "skin/paint/acColorMix.h"
-#include "skin/paint/acColorOps.h"
+#include "skin/base/acColorMix.h"
+#include "skin/base/acColorOps.h"
 #include "skin/paint/acTextGlow.h"
 #include "skin/paint/sGraphUtils.h"
 

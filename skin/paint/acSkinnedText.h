@@ -3,7 +3,7 @@
 // text itself, a glow where the section has one, and a muted colour when disabled.
 #include <string_view>
 
-#include "common/Geometry.h"
+#include "pixels/Geometry.h"
 #include "skin/paint/acElementOwner.h"
 #include "skin/paint/acTextPainter.h"
 

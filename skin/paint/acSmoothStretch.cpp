@@ -1,6 +1,6 @@
 #include "skin/paint/acSmoothStretch.h"
 
-#include "skin/paint/acResample.h"
+#include "skin/base/acResample.h"
 
 PixelImage StretchSmooth(const PixelBuffer& src, TRect rect, int width, int height) {
   PixelImage out;

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/Geometry.h"
-#include "common/PixelBuffer.h"
+#include "pixels/Geometry.h"
+#include "pixels/PixelBuffer.h"
 
 // Text layout flags. The values are those of the window system's text formats, so the
 // GDI painter passes them on unchanged.

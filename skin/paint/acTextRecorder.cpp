@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "skin/paint/acPixelOps.h"
+#include "skin/base/acPixelOps.h"
 
 TSize TacTextRecorder::CellSize(const TacFont& font) {
   const int h = std::max(std::abs(font.Height), 1);

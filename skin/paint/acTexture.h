@@ -1,7 +1,7 @@
 #pragma once
 // Textures: an element image laid over an area by one of the texture modes (its DrawMode).
-#include "common/Geometry.h"
-#include "common/PixelBuffer.h"
+#include "pixels/Geometry.h"
+#include "pixels/PixelBuffer.h"
 #include "skin/paint/acMaskImage.h"
 
 enum TacTextureMode : int {

@@ -5,10 +5,10 @@
 
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/acBlend.h"
-#include "skin/paint/acColorMix.h"
-#include "skin/paint/acColorOps.h"
+#include "skin/base/acColorMix.h"
+#include "skin/base/acColorOps.h"
 #include "skin/paint/acFadeTimer.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "skin/paint/sGraphUtils.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "common/Geometry.h"
-#include "common/PixelBuffer.h"
+#include "pixels/Geometry.h"
+#include "pixels/PixelBuffer.h"
 #include "skin/paint/acBackgroundInfo.h"
 #include "skin/paint/acCacheInfo.h"
 #include "skin/paint/acControlKinds.h"

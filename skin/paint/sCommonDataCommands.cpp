@@ -3,7 +3,7 @@
 
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/acFadeTimer.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "skin/paint/sCommonData.h"
 
 bool TsCommonData::OwnManager(intptr_t lParam) const {

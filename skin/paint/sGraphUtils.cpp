@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "skin/data/acSkinData.h"
-#include "skin/paint/acColorOps.h"
+#include "skin/base/acColorOps.h"
 #include "skin/paint/acNineSlice.h"
 
 TacMaskImage MaskImageOf(const TacSkinData& data, int maskIndex) {

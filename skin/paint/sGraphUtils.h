@@ -3,8 +3,8 @@
 // corner images, border, tone), or only its background, into a rectangle of a picture.
 #include <cstdint>
 
-#include "common/Geometry.h"
-#include "common/PixelBuffer.h"
+#include "pixels/Geometry.h"
+#include "pixels/PixelBuffer.h"
 #include "skin/paint/acCacheInfo.h"
 #include "skin/paint/acElementOwner.h"
 #include "skin/paint/acMaskImage.h"

@@ -1,7 +1,7 @@
 #include "skin/windows/acAppBroadcast.h"
 
 #include "framework/Application.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "skin/windows/acSkinnedWindows.h"
 
 namespace {

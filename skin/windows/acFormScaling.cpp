@@ -2,7 +2,7 @@
 
 #include "framework/Application.h"
 #include "framework/WinControl.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 
 namespace {
 

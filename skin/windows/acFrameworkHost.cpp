@@ -4,7 +4,7 @@
 #include <shellscalingapi.h>
 
 #include "framework/Application.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "skin/windows/acAppBroadcast.h"
 #include "skin/windows/acFormScaling.h"
 #include "skin/windows/acHeldResources.h"

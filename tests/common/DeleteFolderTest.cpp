@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "common/uCommonFunc.h"
-#include "tests/common/TestFiles.h"
-#include "tests/common/WineHost.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/WineHost.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "tests/common/BuiltFiles.h"
-#include "tests/common/TestFiles.h"
+#include "tests/support/BuiltFiles.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 

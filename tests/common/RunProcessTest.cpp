@@ -7,7 +7,7 @@
 
 #include "common/UniqueHandle.h"
 #include "common/uCommonFunc.h"
-#include "tests/common/WineHost.h"
+#include "tests/support/WineHost.h"
 #include "tests/doubles/powershell/PsDoubleLog.h"
 
 using namespace std::chrono_literals;

@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "common/uCommonFunc.h"
-#include "tests/common/WineHost.h"
+#include "tests/support/WineHost.h"
 
 namespace {
 

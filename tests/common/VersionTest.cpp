@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/uCommonFunc.h"
-#include "tests/common/BuiltFiles.h"
+#include "tests/support/BuiltFiles.h"
 
 TEST(GetOwnVersion, GivesTheRequestedPartsOfTheRunningExecutablesFileVersion) {
   const std::pair<int, std::wstring> cases[] = {

@@ -15,7 +15,7 @@
 #include "framework/Switch.h"
 #include "framework/Timer.h"
 #include "framework/WindowLink.h"
-#include "tests/framework/UiDriver.h"
+#include "tests/support/UiDriver.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The single-app actions, run through the real buttons and the app menu.
 #include "app/AppCommands.h"
-#include "tests/mainwindow/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <set>
 #include <thread>
 
-#include "tests/mainwindow/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Failed commands are reported as failures. Built twice: with the powershell.exe double
 // exiting 1, and (MARV_POWERSHELL_CANNOT_START) beside a powershell.exe that is no program.
-#include "tests/mainwindow/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 
 namespace {
 

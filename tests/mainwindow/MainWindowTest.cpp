@@ -1,7 +1,7 @@
 // The main window as the program shows it: its controls, the app menu, the About window.
 #include <algorithm>
 
-#include "tests/mainwindow/MainWindowFixture.h"
+#include "tests/support/MainWindowFixture.h"
 #include "update/Unit2.h"
 
 namespace {

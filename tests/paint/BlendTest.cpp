@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/paint/acBlend.h"
-#include "skin/paint/acColorOps.h"
+#include "skin/base/acColorOps.h"
 #include "skin/paint/acDisabledLook.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include "skin/data/acSkinData.h"
 #include "skin/paint/acBlend.h"
-#include "skin/paint/acColorMix.h"
-#include "skin/paint/acPixelOps.h"
+#include "skin/base/acColorMix.h"
+#include "skin/base/acPixelOps.h"
 #include "skin/paint/sGraphUtils.h"
 #include "tests/paint/PaintFixtures.h"
 

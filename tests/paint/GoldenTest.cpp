@@ -10,8 +10,8 @@
 
 #include "skin/data/acImageDecode.h"
 #include "skin/paint/sGraphUtils.h"
-#include "tests/paint/PaintSkin.h"
-#include "tests/skin_fixtures/ImageWriters.h"
+#include "tests/support/PaintSkin.h"
+#include "tests/support/ImageWriters.h"
 
 namespace {
 

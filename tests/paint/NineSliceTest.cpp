@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/paint/acNineSlice.h"
-#include "skin/paint/acPixelOps.h"
+#include "skin/base/acPixelOps.h"
 #include "tests/paint/PaintFixtures.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 #include "skin/paint/acMaskImage.h"
 
 namespace paint_test {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/acSkinData.h"
-#include "skin/paint/acColorMix.h"
+#include "skin/base/acColorMix.h"
 #include "skin/paint/acSkinnedText.h"
 #include "skin/paint/acTextRecorder.h"
 

@@ -1,4 +1,4 @@
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "tests/common/BuiltFiles.h"
+#include "tests/support/BuiltFiles.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "tests/skin_binding/BindingSkin.h"
 
-#include "tests/skin_fixtures/FixtureSkins.h"
+#include "tests/support/FixtureSkins.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "skin/data/sSkinManager.h"
-#include "tests/skin_manager/RecordingHost.h"
+#include "tests/support/RecordingHost.h"
 
 inline constexpr uint32_t kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000;
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/sSkinManager.h"
-#include "skin/paint/acColorMix.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acColorMix.h"
+#include "skin/base/acSkinCommands.h"
 #include "tests/skin_binding/BindingSkin.h"
 #include "tests/skin_binding/FakeOwner.h"
 

@@ -4,7 +4,7 @@
 
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/acFadeTimer.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "tests/skin_binding/BindingSkin.h"
 #include "tests/skin_binding/FakeOwner.h"
 

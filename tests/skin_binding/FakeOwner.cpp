@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "skin/paint/acFadeTimer.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 
 namespace {
 

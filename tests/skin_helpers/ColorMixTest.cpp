@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/paint/acColorMix.h"
+#include "skin/base/acColorMix.h"
 
 TEST(MixColor, DividesBy256SoFullWeightIsSlightlyLess) {
   EXPECT_EQ(MixColor(0xFFFFFF, 0x000000, 255), 0xFEFEFEu);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/paint/acGradientData.h"
+#include "skin/base/acGradientData.h"
 
 namespace {
 

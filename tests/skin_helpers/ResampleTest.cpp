@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "skin/paint/acResample.h"
-#include "skin/paint/acResampleFilters.h"
+#include "skin/base/acResample.h"
+#include "skin/base/acResampleFilters.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <set>
 #include <utility>
 
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 
 TEST(SkinCommands, CommandTravelsInTheHighWordOnly) {
   EXPECT_EQ(WM_SKINCOMMAND, 0xA100u);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 
 // The bytes of bmp/<file>; a test failure and an empty vector when it cannot be read.
 std::vector<uint8_t> FixtureBytes(const std::string& file);

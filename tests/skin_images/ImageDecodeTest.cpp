@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "tests/skin_fixtures/ImageWriters.h"
+#include "tests/support/ImageWriters.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "tests/skin_manager/ManagerFixtures.h"
 
 using Names = std::vector<std::string>;

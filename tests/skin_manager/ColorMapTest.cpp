@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/acSysColorMap.h"
-#include "skin/paint/acColorMix.h"
+#include "skin/base/acColorMix.h"
 #include "tests/skin_manager/ManagerFixtures.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "skin/data/acSkinEngineStart.h"
 #include "skin/data/sSkinManager.h"
-#include "tests/skin_manager/RecordingHost.h"
+#include "tests/support/RecordingHost.h"
 
 TEST(EngineStart, TheVersionArgumentIsRecognisedInAnyCase) {
   EXPECT_TRUE(AsksForEngineVersion({"/acver"}));

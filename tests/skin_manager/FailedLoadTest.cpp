@@ -4,9 +4,9 @@
 
 #include "skin/data/acZLibEx.h"
 #include "skin/data/acZLibExWriter.h"
-#include "tests/skin_fixtures/ImageWriters.h"
+#include "tests/support/ImageWriters.h"
 #include "tests/skin_manager/ManagerFixtures.h"
-#include "tests/skin_package/ScratchDir.h"
+#include "tests/support/ScratchDir.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "skin/data/sSkinManager.h"
-#include "tests/skin_fixtures/FixtureSkins.h"
-#include "tests/skin_manager/RecordingHost.h"
+#include "tests/support/FixtureSkins.h"
+#include "tests/support/RecordingHost.h"
 
 // The stored-skins collection the program embeds (item "Slate (internal)").
 std::vector<uint8_t> SlateStoredBytes();

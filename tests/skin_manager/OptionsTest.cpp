@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/acZLibExWriter.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "tests/skin_manager/ManagerFixtures.h"
 
 TEST(ManagerOptions, ANewManagerHasTheDocumentedDefaults) {

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/acZLibEx.h"
-#include "tests/skin_fixtures/ImageWriters.h"
+#include "tests/support/ImageWriters.h"
 #include "tests/skin_manager/ManagerFixtures.h"
-#include "tests/skin_package/ScratchDir.h"
+#include "tests/support/ScratchDir.h"
 
 TEST(PaletteMaster, AnEightBitMasterBitmapIsTakenAndTheSkinLoads) {
   FixtureSkin skin{"[GLOBALINFO]\nVERSION=14.01\nMASTERBITMAP=MASTER.BMP\n"

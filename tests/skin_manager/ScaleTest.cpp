@@ -2,7 +2,7 @@
 // rescaling a form, and what a change of mode does.
 #include <gtest/gtest.h>
 
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "tests/skin_manager/ManagerFixtures.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "skin/data/acZLibEx.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "tests/skin_manager/ManagerFixtures.h"
-#include "tests/skin_package/ScratchDir.h"
+#include "tests/support/ScratchDir.h"
 
 namespace {
 

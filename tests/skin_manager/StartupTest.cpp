@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Unit1SkinSettings.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "tests/skin_manager/ManagerFixtures.h"
 
 TEST(ProgramStart, StoredSettingsEndWithTheInternalSlateActive) {

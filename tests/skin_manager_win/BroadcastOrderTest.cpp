@@ -5,7 +5,7 @@
 
 #include "framework/Application.h"
 #include "framework/Label.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "skin/windows/acSkinnedWindows.h"
 #include "tests/skin_manager_win/ObservedForms.h"
 

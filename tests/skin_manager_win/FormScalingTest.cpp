@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/Application.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "skin/windows/acFormScaling.h"
 #include "skin/windows/acFrameworkHost.h"
 #include "tests/skin_manager_win/ObservedForms.h"

@@ -1,7 +1,7 @@
 #include "tests/skin_manager_win/ObservedForms.h"
 
 #include "framework/WinControl.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 
 std::vector<marv::Control*> ControlsOf(marv::Control& root) {
   std::vector<marv::Control*> all{&root};

@@ -6,10 +6,10 @@
 
 #include "framework/Application.h"
 #include "skin/data/acZLibEx.h"
-#include "tests/framework/UiDriver.h"
-#include "tests/skin_fixtures/FixtureSkins.h"
+#include "tests/support/UiDriver.h"
+#include "tests/support/FixtureSkins.h"
 #include "tests/skin_manager_win/ObservedForms.h"
-#include "tests/skin_package/ScratchDir.h"
+#include "tests/support/ScratchDir.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "framework/Application.h"
-#include "skin/paint/acSkinCommands.h"
+#include "skin/base/acSkinCommands.h"
 #include "tests/skin_manager_win/ObservedForms.h"
 
 namespace {

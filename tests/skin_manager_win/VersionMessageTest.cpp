@@ -10,7 +10,7 @@
 #include "framework/Application.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/windows/acFrameworkHost.h"
-#include "tests/framework/UiDriver.h"
+#include "tests/support/UiDriver.h"
 
 namespace {
 bool HasArgument(const wchar_t* wanted) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/acSkinModelText.h"
-#include "tests/skin_fixtures/FixtureSkins.h"
+#include "tests/support/FixtureSkins.h"
 
 namespace {
 // FNV-1a over the model text and every cached picture.

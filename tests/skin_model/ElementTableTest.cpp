@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/acShapeGenerator.h"
-#include "skin/data/acSkinPixels.h"
-#include "tests/skin_fixtures/FixtureSkins.h"
-#include "tests/skin_fixtures/ImageWriters.h"
+#include "skin/base/acSkinPixels.h"
+#include "tests/support/FixtureSkins.h"
+#include "tests/support/ImageWriters.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tests/skin_fixtures/FixtureSkins.h"
-#include "tests/skin_fixtures/ImageWriters.h"
+#include "tests/support/FixtureSkins.h"
+#include "tests/support/ImageWriters.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/acSkinModelText.h"
-#include "tests/skin_fixtures/FixtureSkins.h"
+#include "tests/support/FixtureSkins.h"
 
 TEST(ModelText, ListsSectionsAndElementsAsTabSeparatedTables) {
   const LoadedModel m = LoadModel(SmallSkin(

@@ -8,9 +8,9 @@
 
 #include "skin/data/acZLibEx.h"
 #include "skin/data/acZLibExNames.h"
-#include "tests/skin_fixtures/FixtureSkins.h"
-#include "tests/skin_fixtures/ImageWriters.h"
-#include "tests/skin_package/ScratchDir.h"
+#include "tests/support/FixtureSkins.h"
+#include "tests/support/ImageWriters.h"
+#include "tests/support/ScratchDir.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // skin's master bitmap (key colour transparent) and an 8-bit element file is an element.
 #include <gtest/gtest.h>
 
-#include "tests/skin_fixtures/FixtureSkins.h"
-#include "tests/skin_fixtures/ImageWriters.h"
+#include "tests/support/FixtureSkins.h"
+#include "tests/support/ImageWriters.h"
 
 namespace {
 constexpr uint32_t kKeyPixel = 0xFFFF00FF;

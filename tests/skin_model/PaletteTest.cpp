@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "skin/paint/acColorMix.h"
-#include "tests/skin_fixtures/FixtureSkins.h"
+#include "skin/base/acColorMix.h"
+#include "tests/support/FixtureSkins.h"
 
 namespace {
 constexpr TColor kOpaque = 0xFF000000;

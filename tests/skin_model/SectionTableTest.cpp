@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/acSkinLoadError.h"
-#include "tests/skin_fixtures/FixtureSkins.h"
+#include "tests/support/FixtureSkins.h"
 
 namespace {
 const TsGeneralData& Section(const LoadedModel& m, std::string_view name) {

@@ -3,7 +3,7 @@
 
 #include "skin/data/acSkinErrors.h"
 #include "skin/data/acZLibEx.h"
-#include "tests/skin_package/PackageFixtures.h"
+#include "tests/support/PackageFixtures.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "skin/data/acSkinErrors.h"
 #include "skin/data/acZLibEx.h"
 #include "skin/data/acZLibExWriter.h"
-#include "tests/skin_package/PackageFixtures.h"
-#include "tests/skin_package/ScratchDir.h"
+#include "tests/support/PackageFixtures.h"
+#include "tests/support/ScratchDir.h"
 
 namespace {
 

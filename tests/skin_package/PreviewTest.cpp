@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/acZLibEx.h"
-#include "tests/skin_package/PackageFixtures.h"
+#include "tests/support/PackageFixtures.h"
 
 namespace {
 

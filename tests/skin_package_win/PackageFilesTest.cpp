@@ -7,7 +7,7 @@
 #include "skin/data/acZLibEx.h"
 #include "skin/data/acZLibExNames.h"
 #include "skin/data/acZLibExWriter.h"
-#include "tests/skin_package/ScratchDir.h"
+#include "tests/support/ScratchDir.h"
 
 TEST(SkinPackageFilesOnWindows, RoundTripThroughAFolderWithAChineseName) {
   const ScratchDir scratch;

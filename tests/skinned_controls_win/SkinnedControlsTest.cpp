@@ -18,10 +18,10 @@
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sSpeedButton.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/base/acSkinCommands.h"
 #include "skin/paint/acBackgroundInfo.h"
-#include "skin/paint/acSkinCommands.h"
 #include "skin/paint/sGraphUtils.h"
-#include "tests/framework/UiDriver.h"
+#include "tests/support/UiDriver.h"
 #include "update/Unit2.h"
 #include "update/Unit3.h"
 

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/acZLibEx.h"
-#include "tests/skin_package/PackageFixtures.h"
-#include "tests/skin_package/ScratchDir.h"
-#include "tests/skintool/SkinToolRunner.h"
+#include "tests/support/PackageFixtures.h"
+#include "tests/support/ScratchDir.h"
+#include "tests/support/SkinToolRunner.h"
 
 namespace fs = std::filesystem;
 

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "skin/data/acZLibEx.h"
-#include "tests/skin_fixtures/FixtureSkins.h"
-#include "tests/skin_package/ScratchDir.h"
+#include "tests/support/FixtureSkins.h"
+#include "tests/support/ScratchDir.h"
 #include "tools/skintool/SkinTool.h"
 
 namespace {

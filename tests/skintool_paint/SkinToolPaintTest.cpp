@@ -5,9 +5,9 @@
 
 #include "skin/data/acImageDecode.h"
 #include "skin/paint/sGraphUtils.h"
-#include "tests/paint/PaintSkin.h"
-#include "tests/skin_package/ScratchDir.h"
-#include "tests/skintool/SkinToolRunner.h"
+#include "tests/support/PaintSkin.h"
+#include "tests/support/ScratchDir.h"
+#include "tests/support/SkinToolRunner.h"
 
 namespace {
 

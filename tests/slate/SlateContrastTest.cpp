@@ -6,7 +6,7 @@
 #include <map>
 #include <sstream>
 
-#include "tests/slate/SlateFixture.h"
+#include "tests/support/SlateFixture.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tests/slate/SlateFixture.h"
+#include "tests/support/SlateFixture.h"
 
 namespace {
 

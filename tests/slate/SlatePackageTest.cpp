@@ -6,7 +6,7 @@
 #include "skin/data/acSkinErrors.h"
 #include "skin/data/acZLibEx.h"
 #include "skin/data/sStoredSkin.h"
-#include "tests/slate/SlateFixture.h"
+#include "tests/support/SlateFixture.h"
 
 namespace {
 

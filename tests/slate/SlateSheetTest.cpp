@@ -8,8 +8,8 @@
 
 #include "skin/data/acImageDecode.h"
 #include "skin/data/acZLibEx.h"
-#include "tests/skintool/SkinToolRunner.h"
-#include "tests/slate/SlateFixture.h"
+#include "tests/support/SkinToolRunner.h"
+#include "tests/support/SlateFixture.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "skin/controls/logic/acSliderGeometry.h"
 #include "skin/controls/logic/acSliderPaint.h"
-#include "tests/slate/SlateFixture.h"
+#include "tests/support/SlateFixture.h"
 
 namespace {
 

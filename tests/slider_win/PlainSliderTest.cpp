@@ -4,8 +4,8 @@
 
 #include "framework/DibBitmap.h"
 #include "skin/controls/acSlider.h"
-#include "skin/paint/acSkinCommands.h"
-#include "tests/mainwindow/MainWindowFixture.h"
+#include "skin/base/acSkinCommands.h"
+#include "tests/support/MainWindowFixture.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "skin/controls/acSlider.h"
-#include "skin/paint/acSkinCommands.h"
-#include "tests/mainwindow/MainWindowFixture.h"
+#include "skin/base/acSkinCommands.h"
+#include "tests/support/MainWindowFixture.h"
 
 namespace {
 

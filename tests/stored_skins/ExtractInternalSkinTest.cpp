@@ -5,7 +5,7 @@
 #include "skin/data/acSkinErrors.h"
 #include "skin/data/acZLibEx.h"
 #include "skin/data/sStoredSkin.h"
-#include "tests/skin_package/ScratchDir.h"
+#include "tests/support/ScratchDir.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/common/TestFiles.h"
-#include "tests/common/WineHost.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/WineHost.h"
 
 namespace {
 

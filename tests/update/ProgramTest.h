@@ -7,8 +7,8 @@
 #include <chrono>
 #include <string>
 
-#include "tests/common/LocalHttpServer.h"
-#include "tests/common/TestFiles.h"
+#include "tests/support/LocalHttpServer.h"
+#include "tests/support/TestFiles.h"
 #include "tests/update/BrowserDouble.h"
 #include "tests/update/ProgramUnderTest.h"
 #include "tests/update/ScopedEnvironmentVariable.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "tests/common/WineHost.h"
+#include "tests/support/WineHost.h"
 
 ProgramUnderTest::ProgramUnderTest(const std::wstring& executable) {
   std::wstring commandLine = L"\"" + executable + L"\"";

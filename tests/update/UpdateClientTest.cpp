@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/common/LocalHttpServer.h"
-#include "tests/common/TestFiles.h"
+#include "tests/support/LocalHttpServer.h"
+#include "tests/support/TestFiles.h"
 #include "tests/update/ClosedLoopbackPort.h"
 #include "tests/update/ScopedEnvironmentVariable.h"
 #include "tests/update/TestServerAddresses.h"

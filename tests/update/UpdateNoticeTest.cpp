@@ -2,7 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "framework/GdiHandles.h"
+#include "common/GdiHandles.h"
 #include "tests/doubles/powershell/PsDoubleLog.h"
 #include "tests/update/BrowserDouble.h"
 #include "tests/update/ProgramUnderTest.h"

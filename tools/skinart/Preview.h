@@ -3,7 +3,7 @@
 // painters from the finished skin folder (no text: the native build draws none).
 #include <filesystem>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 
 inline constexpr int kPreviewWidth = 280, kPreviewHeight = 200;
 // Throws when the folder holds no skin the engine can load.

@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 #include "tools/skinart/SkinLayout.h"
 
 // The pictures by file name. Masked elements are written as picture over mask (black

@@ -1,7 +1,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "common/PngFile.h"
+#include "pixels/PngFile.h"
 #include "tools/skinart/SkinArt.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 
 // Width and height of a label at a whole-number scale (1 at 96 PPI, 2 at 192).
 int LabelWidth(std::string_view text, int scale);

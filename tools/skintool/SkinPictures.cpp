@@ -5,7 +5,7 @@
 #include "skin/paint/acBlend.h"
 #include "skin/paint/sGraphUtils.h"
 #include "tools/skintool/PackageFile.h"
-#include "common/PngFile.h"
+#include "pixels/PngFile.h"
 
 namespace {
 constexpr int kMinPPI = 24, kMaxPPI = 1536;

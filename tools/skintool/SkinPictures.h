@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinFiles.h"
 #include "skin/paint/acTextPainter.h"

@@ -4,7 +4,7 @@
 // lie.
 #include <vector>
 
-#include "common/Geometry.h"
+#include "pixels/Geometry.h"
 
 // Speed button.
 

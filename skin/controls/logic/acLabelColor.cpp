@@ -1,6 +1,6 @@
 #include "skin/controls/logic/acLabelColor.h"
 
-#include "skin/paint/acColorMix.h"
+#include "skin/base/acColorMix.h"
 
 namespace {
 constexpr int kDisabledTextWeight = 100;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <functional>
 #include <string_view>
 
-#include "common/Geometry.h"
-#include "common/PixelBuffer.h"
+#include "pixels/Geometry.h"
+#include "pixels/PixelBuffer.h"
 #include "skin/controls/logic/acSliderGeometry.h"
 #include "skin/controls/logic/acSliderToggle.h"
 

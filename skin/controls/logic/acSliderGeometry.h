@@ -3,7 +3,7 @@
 // platform-free geometry of TsSlider, in pixels of the control.
 #include <functional>
 
-#include "common/Geometry.h"
+#include "pixels/Geometry.h"
 
 enum class TacSliderOrientation { Horizontal, Vertical };
 enum class TacContentPlacing { Thumb, Background };

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/Geometry.h"
-#include "common/PixelBuffer.h"
+#include "pixels/Geometry.h"
+#include "pixels/PixelBuffer.h"
 #include "skin/data/acWellKnownSections.h"
 #include "skin/paint/acCacheInfo.h"
 #include "skin/paint/acElementOwner.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "common/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 
 // One frame: where the thumb is drawn and how far the track picture has faded from the
 // thumb-at-end picture (0) toward the thumb-at-start picture (255).

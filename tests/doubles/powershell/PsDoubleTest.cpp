@@ -4,7 +4,7 @@
 
 #include "common/UniqueHandle.h"
 #include "common/uCommonFunc.h"
-#include "tests/common/TestFiles.h"
+#include "tests/support/TestFiles.h"
 #include "tests/doubles/powershell/PsDoubleLog.h"
 
 using ::testing::ElementsAre;

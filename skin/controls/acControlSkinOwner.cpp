@@ -4,7 +4,8 @@
 
 #include "framework/DibBitmap.h"
 #include "framework/WinControl.h"
-#include "skin/data/sSkinManager.h"
+#include "skin/data/acSkinManagerView.h"
+#include "skin/data/acTimerSource.h"
 #include "skin/paint/acSkinCommands.h"
 #include "skin/windows/acHeldResources.h"
 
@@ -169,7 +170,6 @@ void TacControlSkinOwner::OnMessage(marv::Message& m, const marv::MessageHandler
       break;
     case marv::CM_DPICHANGED:
       data.CurrentPPI = static_cast<int>(m.LParam);
-      data.ForgetSkinData();
       data.BGChanged = true;
       break;
     case marv::CM_MOUSEENTER:
@@ -191,7 +191,6 @@ void TacControlSkinOwner::SyncDensity() {
   const int dpi = control_.Dpi();
   if (data_->CurrentPPI == dpi) return;
   data_->CurrentPPI = dpi;
-  data_->ForgetSkinData();
   data_->BGChanged = true;
 }
 
@@ -298,6 +297,7 @@ void TacControlSkinOwner::PaintChildrenInto(const PixelBuffer& picture) {
 }
 
 std::unique_ptr<TacHeldResource> TacControlSkinOwner::StartTimer(int milliseconds, std::function<void()> tick) {
-  if (TsSkinManager* manager = data_->SkinManager()) return manager->FadeTimers().Subscribe(milliseconds, std::move(tick));
+  if (IacSkinManagerView* manager = data_->SkinManager())
+    return manager->FadeTimers().Subscribe(milliseconds, std::move(tick));
   return HoldTimer(static_cast<UINT>(milliseconds), std::move(tick));
 }

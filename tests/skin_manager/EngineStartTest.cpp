@@ -20,8 +20,8 @@ TEST(EngineStart, TheVersionMessageIsShownOnceAndTheDefaultDataIsThere) {
   TsSkinManager second(host);
   EXPECT_EQ(host.infos, std::vector<std::string>{"Skin engine v14.31"});
   for (int slot = 0; slot < 4; ++slot) {
-    EXPECT_EQ(DefaultSkinData(slot).PPI, kSlotPPI[slot]);
-    EXPECT_EQ(DefaultSkinData(slot).FOwner, nullptr);
-    EXPECT_GT(DefaultSkinData(slot).Spacing, 0);
+    EXPECT_EQ(TacSkinEngine::Current().DefaultSkinData(slot).PPI, kSlotPPI[slot]);
+    EXPECT_EQ(TacSkinEngine::Current().DefaultSkinData(slot).FOwner, nullptr);
+    EXPECT_GT(TacSkinEngine::Current().DefaultSkinData(slot).Spacing, 0);
   }
 }

@@ -4,8 +4,9 @@
 
 #include "framework/DibBitmap.h"
 #include "framework/WinControl.h"
+#include "skin/data/acSkinManagerView.h"
+#include "skin/data/acTimerSource.h"
 #include "skin/base/acSkinCommands.h"
-#include "skin/data/sSkinManager.h"
 #include "skin/windows/acHeldResources.h"
 
 namespace {
@@ -171,7 +172,6 @@ void TacControlSkinOwner::OnMessage(marv::Message& m, const marv::MessageHandler
       break;
     case marv::CM_DPICHANGED:
       data.CurrentPPI = static_cast<int>(m.LParam);
-      data.ForgetSkinData();
       data.BGChanged = true;
       break;
     case marv::CM_MOUSEENTER:
@@ -193,7 +193,6 @@ void TacControlSkinOwner::SyncDensity() {
   const int dpi = control_.Dpi();
   if (data_->CurrentPPI == dpi) return;
   data_->CurrentPPI = dpi;
-  data_->ForgetSkinData();
   data_->BGChanged = true;
 }
 
@@ -300,6 +299,7 @@ void TacControlSkinOwner::PaintChildrenInto(const PixelBuffer& picture) {
 }
 
 std::unique_ptr<TacHeldResource> TacControlSkinOwner::StartTimer(int milliseconds, std::function<void()> tick) {
-  if (TsSkinManager* manager = data_->SkinManager()) return manager->FadeTimers().Subscribe(milliseconds, std::move(tick));
+  if (IacSkinManagerView* manager = data_->SkinManager())
+    return manager->FadeTimers().Subscribe(milliseconds, std::move(tick));
   return HoldTimer(static_cast<UINT>(milliseconds), std::move(tick));
 }

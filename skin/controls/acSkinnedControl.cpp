@@ -1,6 +1,6 @@
 #include "skin/controls/acSkinnedControl.h"
 
-#include "skin/data/sSkinManager.h"
+#include "skin/data/acSkinManagerView.h"
 #include "skin/paint/acDisabledLook.h"
 #include "skin/base/acSkinCommands.h"
 #include "skin/paint/sGraphUtils.h"
@@ -56,7 +56,7 @@ void TacSkinnedControl::PaintSection(const TCacheInfo& background, int state, co
   PaintElement(SkinData(), background, state, cache, CacheOffset(), BufferRect(cache), true);
 }
 
-int TacSkinnedControl::DefaultSkinIndex(TsSkinManager& manager) {
+int TacSkinnedControl::DefaultSkinIndex(IacSkinManagerView& manager) {
   return manager.GetSkinIndex(KindDefaults(kind_).Section);
 }
 
@@ -70,7 +70,7 @@ bool TacSkinnedControl::SkinCommand(uint16_t command, uint16_t argument, intptr_
   TsCommonData& data = SkinData();
   switch (command) {
     case SC_DEFAULTINDEX: {
-      TsSkinManager* m = data.SkinManager();
+      IacSkinManagerView* m = data.SkinManager();
       if (!m) return false;
       result = DefaultSkinIndex(*m) + 1;
       return true;

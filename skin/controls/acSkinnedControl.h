@@ -15,7 +15,7 @@
 #include "skin/controls/acControlSkinOwner.h"
 #include "skin/paint/acControlKinds.h"
 
-class TsSkinManager;
+class IacSkinManagerView;
 
 class TacSkinnedControl {
  public:
@@ -54,7 +54,7 @@ class TacSkinnedControl {
     return false;
   }
   // The section the control paints when none is named (SC_DEFAULTINDEX); -1 for none.
-  virtual int DefaultSkinIndex(TsSkinManager& manager);
+  virtual int DefaultSkinIndex(IacSkinManagerView& manager);
   // After the binding followed a skin being loaded, refreshed or removed.
   virtual void SkinChanged(uint16_t command, uint16_t argument, intptr_t lParam);
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "skin/controls/logic/acSliderPaint.h"
-#include "skin/data/sSkinManager.h"
+#include "skin/data/acSkinManagerView.h"
 #include "skin/paint/acBlend.h"
 #include "skin/base/acSkinCommands.h"
 
@@ -195,8 +195,8 @@ void TsSlider::AnswerBackground(intptr_t lParam) {
   if (info.DrawNow && !cache.empty()) CopyBitmapRect(info.Target, info.R, cache, info.Offset);
 }
 
-int TsSlider::DefaultSkinIndex(TsSkinManager& manager) {
-  return SliderTrackSkinIndex(manager.SkinCommonInfo.Sections, SliderOn());
+int TsSlider::DefaultSkinIndex(IacSkinManagerView& manager) {
+  return SliderTrackSkinIndex(manager.StandardSections(), SliderOn());
 }
 
 void TsSlider::SkinChanged(uint16_t command, uint16_t argument, intptr_t lParam) {
@@ -263,7 +263,7 @@ void TsSlider::MoveThumb(const TRect& thumb) { thumb_->Place(thumb); }
 
 void TsSlider::UpdateThumbSection(bool guard) {
   TsCommonData& thumbData = thumb_->SkinData();
-  TsSkinManager* m = SkinData().SkinManager();
+  IacSkinManagerView* m = SkinData().SkinManager();
   const bool on = SliderOn();
   const bool hasStateThumb = m && m->GetSkinIndex(StateThumbSection(on)) >= 0;
   const std::string section = SliderThumbSection(false, thumbSection_, on, hasStateThumb);
@@ -300,7 +300,7 @@ bool TsSlider::SliderHoldsCapture() { return Handle() && GetCapture() == Handle(
 bool TsSlider::Skinned() { return SkinData().Skinned(); }
 
 bool TsSlider::AnimationAllowed() {
-  TsSkinManager* m = SkinData().SkinManager();
+  IacSkinManagerView* m = SkinData().SkinManager();
   return !m || m->Effects().AllowAnimation;
 }
 

@@ -84,7 +84,7 @@ class TsSlider : public TsPanel, private IacSliderView, private IacFrameClock {
   bool BeginCache() override;
   void PaintSection(const TCacheInfo& background, int state, const PixelBuffer& cache) override;
   bool OwnSkinCommand(uint16_t command, uint16_t argument, intptr_t lParam, intptr_t& result) override;
-  int DefaultSkinIndex(TsSkinManager& manager) override;
+  int DefaultSkinIndex(IacSkinManagerView& manager) override;
   void SkinChanged(uint16_t command, uint16_t argument, intptr_t lParam) override;
 
  private:

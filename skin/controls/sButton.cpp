@@ -1,7 +1,7 @@
 #include "skin/controls/sButton.h"
 
 #include "common/GdiHandles.h"
-#include "skin/data/sSkinManager.h"
+#include "skin/data/acSkinManagerView.h"
 #include "skin/base/acSkinCommands.h"
 #include "skin/paint/acSkinnedText.h"
 #include "skin/paint/sGraphUtils.h"
@@ -45,7 +45,7 @@ int TsButton::CurrentState() {
   in.pushed = forcedPress_ || (window && (SendMessageW(window, BM_GETSTATE, 0, 0) & BST_PUSHED));
   in.mouseAbove = data.FMouseAbove;
   in.leftHeldOnControl = window && GetCapture() == window && (GetKeyState(VK_LBUTTON) < 0);
-  TsSkinManager* m = data.SkinManager();
+  IacSkinManagerView* m = data.SkinManager();
   in.hoverOff = m && m->Options().NoMouseHover;
   in.down = down_;
   in.defaultState = data.DefaultState();
@@ -68,7 +68,7 @@ void TsButton::PaintContent(const TCacheInfo&, int state, const PixelBuffer& cac
   const int W = Width(), H = Height();
   const TSize size = canvas.Painter->Measure(ToU16(Caption()), canvas.Font, format, std::max(0, W - 3 * ContentMargin));
   TRect r = PushButtonCaptionRect(W, H, size.cx, size.cy);
-  TsSkinManager* m = data.SkinManager();
+  IacSkinManagerView* m = data.SkinManager();
   const TsGeneralData* s = data.Section();
   if (state == 2 && ((m && m->ButtonsOptions().ShiftContentOnClick) || (s && s->ShiftOnClick)) && s &&
       s->BorderIndex >= 0)
@@ -79,7 +79,7 @@ void TsButton::PaintContent(const TCacheInfo&, int state, const PixelBuffer& cac
 
 void TsButton::DrawFocusFrame(TRect text) {
   TsCommonData& data = SkinData();
-  TsSkinManager* m = data.SkinManager();
+  IacSkinManagerView* m = data.SkinManager();
   const TsGeneralData* s = data.Section();
   if (!ShowFocus || !Enabled() || !s || !m) return;
   if (!m->ButtonsOptions().ShowFocusRect && ThemesOn()) return;  // themed systems hide them
@@ -125,7 +125,7 @@ void TsButton::PaintTo(HDC dc) {
 
 void TsButton::MouseEntered() {
   TsCommonData& data = SkinData();
-  TsSkinManager* m = data.SkinManager();
+  IacSkinManagerView* m = data.SkinManager();
   if (!Enabled() || data.FMouseAbove || (m && m->Options().NoMouseHover)) return;
   data.BGChanged = false;
   data.FMouseAbove = true;

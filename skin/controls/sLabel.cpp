@@ -7,7 +7,8 @@
 #include "framework/WinControl.h"
 #include "skin/controls/acControlSkinOwner.h"
 #include "skin/controls/logic/acLabelColor.h"
-#include "skin/data/sSkinManager.h"
+#include "skin/data/acSkinEngine.h"
+#include "skin/data/acSkinManagerView.h"
 #include "skin/base/acSkinCommands.h"
 #include "skin/paint/sCommonData.h"
 #include "skin/paint/sGraphUtils.h"
@@ -30,15 +31,17 @@ void TsLabel::SetSkinSection(std::string section) {
   Invalidate();
 }
 
-void TsLabel::SetSkinManager(TsSkinManager* manager) {
+void TsLabel::SetSkinManager(IacSkinManagerView* manager) {
   skinManager_ = manager;
   Invalidate();
 }
 
-TsSkinManager* TsLabel::SkinManager() const { return skinManager_ ? skinManager_ : TsSkinManager::DefaultManager(); }
+IacSkinManagerView* TsLabel::SkinManager() const {
+  return skinManager_ ? skinManager_ : TacSkinEngine::Current().DefaultManagerView();
+}
 
 std::optional<int> TsLabel::SectionUnder(int state) {
-  TsSkinManager* m = SkinManager();
+  IacSkinManagerView* m = SkinManager();
   if (!skinSection_.empty() && m) {
     const int own = m->GetSkinIndex(skinSection_);
     const auto& gd = m->CommonSkinData(Dpi()).gd;
@@ -56,7 +59,7 @@ std::optional<int> TsLabel::SectionUnder(int state) {
 }
 
 uint32_t TsLabel::TextColor() {
-  TsSkinManager* m = SkinManager();
+  IacSkinManagerView* m = SkinManager();
   TacLabelColorInput in;
   in.ownFontColor = marv::ToColorRef(GetFont().TextColor());
   in.enabled = Enabled();
@@ -83,7 +86,7 @@ uint32_t TsLabel::TextColor() {
 }
 
 void TsLabel::Paint(HDC dc) {
-  TsSkinManager* m = SkinManager();
+  IacSkinManagerView* m = SkinManager();
   if (!skinSection_.empty() && m && m->IsActive()) {
     const int index = m->GetSkinIndex(skinSection_);
     if (index >= 0 && Width() > 0 && Height() > 0) {
@@ -111,12 +114,12 @@ void TsLabel::WndProc(marv::Message& m) {
     const uint16_t command = SkinCommandOf(m.WParam);
     if (command == SC_GETBGSTATE) {
       // The label has no background of its own: the question goes to what lies below.
-      TsSkinManager* manager = SkinManager();
+      IacSkinManagerView* manager = SkinManager();
       if (manager && manager->IsActive() && Parent()) m.Result = Parent()->Perform(m.Msg, m.WParam, m.LParam);
       return;
     }
     if (command == SC_ISSKINNED) {
-      TsSkinManager* manager = SkinManager();
+      IacSkinManagerView* manager = SkinManager();
       m.Result = useSkinColor_ && manager && manager->IsActive() ? 1 : 0;
       return;
     }

@@ -7,7 +7,7 @@
 
 #include "framework/Label.h"
 
-class TsSkinManager;
+class IacSkinManagerView;
 
 class TsLabel : public marv::Label {
  public:
@@ -17,8 +17,8 @@ class TsLabel : public marv::Label {
   void SetUseSkinColor(bool use);
   const std::string& SkinSection() const { return skinSection_; }
   void SetSkinSection(std::string section);
-  void SetSkinManager(TsSkinManager* manager);
-  TsSkinManager* SkinManager() const;
+  void SetSkinManager(IacSkinManagerView* manager);
+  IacSkinManagerView* SkinManager() const;
 
   // The colour the text is drawn in now (COLORREF).
   uint32_t TextColor();
@@ -34,5 +34,5 @@ class TsLabel : public marv::Label {
 
   bool useSkinColor_ = true;
   std::string skinSection_;
-  TsSkinManager* skinManager_ = nullptr;
+  IacSkinManagerView* skinManager_ = nullptr;
 };

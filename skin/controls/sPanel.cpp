@@ -1,7 +1,7 @@
 #include "skin/controls/sPanel.h"
 
 #include "common/GdiHandles.h"
-#include "skin/data/sSkinManager.h"
+#include "skin/data/acSkinManagerView.h"
 #include "skin/base/acSkinCommands.h"
 #include "skin/paint/sGraphUtils.h"
 
@@ -96,7 +96,7 @@ void TsCustomPanel::PaintPlain(HDC dc) {
   if (OnPaint) OnPaint(*this, TacPanelCanvas{{}, dc});
 }
 
-int TsCustomPanel::DefaultSkinIndex(TsSkinManager& manager) { return manager.SkinCommonInfo.Sections[ssPanel]; }
+int TsCustomPanel::DefaultSkinIndex(IacSkinManagerView& manager) { return manager.StandardSections()[ssPanel]; }
 
 bool TsCustomPanel::OwnSkinCommand(uint16_t command, uint16_t, intptr_t, intptr_t&) {
   if (command == SC_ISSKINNED) ResolveLate();  // then the common answer
@@ -105,7 +105,7 @@ bool TsCustomPanel::OwnSkinCommand(uint16_t command, uint16_t, intptr_t, intptr_
 
 void TsCustomPanel::ResolveLate() {
   TsCommonData& data = SkinData();
-  TsSkinManager* manager = data.SkinManager();
+  IacSkinManagerView* manager = data.SkinManager();
   if (!manager || !manager->IsActive() || data.SkinIndex() >= 0) return;
   data.UpdateIndexes(true);
   if (data.SkinIndex() >= 0) SkinResolved();

@@ -48,7 +48,7 @@ class TsCustomPanel : public marv::WinControl, public TacSkinnedControl {
   std::optional<TCacheInfo> CacheBackground() override;
   void PaintContent(const TCacheInfo& background, int state, const PixelBuffer& cache) override;
   bool OwnSkinCommand(uint16_t command, uint16_t argument, intptr_t lParam, intptr_t& result) override;
-  int DefaultSkinIndex(TsSkinManager& manager) override;
+  int DefaultSkinIndex(IacSkinManagerView& manager) override;
   // The manager turns active only after its skin-loaded broadcast: a panel that could not
   // find its section then looks again before it paints. SkinResolved follows a success.
   void ResolveLate();

@@ -1,7 +1,7 @@
 #include "skin/controls/sSpeedButton.h"
 
 #include "framework/WinControl.h"
-#include "skin/data/sSkinManager.h"
+#include "skin/data/acSkinManagerView.h"
 #include "skin/base/acSkinCommands.h"
 #include "skin/paint/acSkinnedText.h"
 #include "skin/paint/sGraphUtils.h"
@@ -18,8 +18,8 @@ TsSpeedButton::TsSpeedButton(std::wstring name)
 }
 
 TsSpeedButton::~TsSpeedButton() {
-  if (TsSkinManager* m = SkinData().SkinManager(); m && m->ActiveGraphControl() == static_cast<marv::Control*>(this))
-    m->SetActiveGraphControl(nullptr);
+  IacSkinManagerView* m = SkinData().SkinManager();
+  if (m && m->ActiveGraphControl() == static_cast<marv::Control*>(this)) m->SetActiveGraphControl(nullptr);
 }
 
 void TsSpeedButton::SetFlat(bool flat) {
@@ -64,7 +64,7 @@ int TsSpeedButton::CurrentState() {
 
 bool TsSpeedButton::ShiftsContent() {
   TsCommonData& data = SkinData();
-  TsSkinManager* m = data.SkinManager();
+  IacSkinManagerView* m = data.SkinManager();
   const TsGeneralData* s = data.Section();
   const bool wanted = (m && m->ButtonsOptions().ShiftContentOnClick) || (s && s->ShiftOnClick);
   return wanted && s && s->BorderIndex >= 0;
@@ -94,7 +94,7 @@ void TsSpeedButton::PaintContent(const TCacheInfo&, int state, const PixelBuffer
 void TsSpeedButton::Paint(HDC dc) {
   TsCommonData& data = SkinData();
   if (!Visible() || !Parent()) return;
-  TsSkinManager* m = data.SkinManager();
+  IacSkinManagerView* m = data.SkinManager();
   if (m && m->IsActive() && data.SkinIndex() < 0) data.UpdateIndexes(true);
   if (!data.Skinned()) {
     marv::SpeedButton::Paint(dc);
@@ -129,7 +129,7 @@ void TsSpeedButton::UpdateView() {
   painting_ = false;
 }
 
-int TsSpeedButton::DefaultSkinIndex(TsSkinManager& manager) {
+int TsSpeedButton::DefaultSkinIndex(IacSkinManagerView& manager) {
   return manager.GetSkinIndex(flat_ ? "TOOLBUTTON" : "SPEEDBUTTON");
 }
 
@@ -166,7 +166,7 @@ bool TsSpeedButton::OwnSkinCommand(uint16_t command, uint16_t, intptr_t, intptr_
 void TsSpeedButton::MouseEnter() {
   TsCommonData& data = SkinData();
   if (!Enabled() || data.FMouseAbove) return;
-  TsSkinManager* m = data.SkinManager();
+  IacSkinManagerView* m = data.SkinManager();
   if (m && m->Options().NoMouseHover) return;
   data.FMouseAbove = true;
   if (m) m->SetActiveGraphControl(static_cast<marv::Control*>(this));
@@ -179,7 +179,7 @@ void TsSpeedButton::LeaveHover() {
   TsCommonData& data = SkinData();
   if (!data.FMouseAbove || SkinOwner().Destroying()) return;
   data.FMouseAbove = false;
-  TsSkinManager* m = data.SkinManager();
+  IacSkinManagerView* m = data.SkinManager();
   if (m && m->ActiveGraphControl() == static_cast<marv::Control*>(this)) m->SetActiveGraphControl(nullptr);
   if (!Visible()) {
     MarkStale();

@@ -49,7 +49,7 @@ class TsSpeedButton : public marv::SpeedButton, public TacSkinnedControl {
   int CacheState() override { return builtState_ = CurrentState(); }
   void PaintContent(const TCacheInfo& background, int state, const PixelBuffer& cache) override;
   bool OwnSkinCommand(uint16_t command, uint16_t argument, intptr_t lParam, intptr_t& result) override;
-  int DefaultSkinIndex(TsSkinManager& manager) override;
+  int DefaultSkinIndex(IacSkinManagerView& manager) override;
   void SkinChanged(uint16_t command, uint16_t argument, intptr_t lParam) override;
 
   void LeaveHover();

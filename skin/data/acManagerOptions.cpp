@@ -2,8 +2,9 @@
 
 #include <utility>
 
+#include "skin/data/acSkinEngine.h"
+
 namespace {
-bool gOldGlyphsMode = false;
 
 template <typename T>
 bool Store(T& field, T value) {
@@ -20,9 +21,12 @@ void TacSkinEffects::SetDiscoloredGlyphs(bool v) {
   if (Store(discoloredGlyphs_, v)) owner_.OptionChanged(TacOptionChange::OuterEffects);
 }
 
-bool TacButtonsSupport::OldGlyphsMode() { return gOldGlyphsMode; }
+bool TacButtonsSupport::OldGlyphsMode() { return TacSkinEngine::Current().OldGlyphsMode(); }
 void TacButtonsSupport::SetOldGlyphsMode(bool v) {
-  if (Store(gOldGlyphsMode, v)) owner_.OptionChanged(TacOptionChange::OldGlyphs);
+  TacSkinEngine& engine = TacSkinEngine::Current();
+  if (engine.OldGlyphsMode() == v) return;
+  engine.SetOldGlyphsMode(v);
+  owner_.OptionChanged(TacOptionChange::OldGlyphs);
 }
 
 void TacOptions::SetDrawNonClientArea(bool v) {

@@ -2,10 +2,6 @@
 
 #include "skin/data/acSkinData.h"
 
-namespace {
-TacScaleMode gProgramScaleMode = smVCL;
-}
-
 int ScaleSlotOfMode(TacScaleMode mode, int sysFontScale, int customPPI, bool designing) {
   if (designing) return 0;
   if (IsFixedScaleMode(mode)) return mode;
@@ -15,6 +11,3 @@ int ScaleSlotOfMode(TacScaleMode mode, int sysFontScale, int customPPI, bool des
     default: return 0;
   }
 }
-
-TacScaleMode ProgramScaleMode() { return gProgramScaleMode; }
-void SetProgramScaleMode(TacScaleMode mode) { gProgramScaleMode = mode; }

@@ -41,10 +41,6 @@ struct TScaleChangeData {
   int32_t NewPPI = 0;
 };
 
-// The program-wide scale mode that controls without a manager follow (smVCL at start).
-TacScaleMode ProgramScaleMode();
-void SetProgramScaleMode(TacScaleMode mode);
-
 // value * mul / div rounded to nearest, halves away from zero (the Windows MulDiv rule);
 // -1 when div is 0.
 constexpr int MulDivRound(int value, int mul, int div) {

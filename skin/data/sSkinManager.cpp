@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "skin/data/acSkinEngineStart.h"
 #include "skin/data/acSkinSelection.h"
 #include "skin/data/acSysColorMap.h"
 #include "skin/data/acZLibExNames.h"
@@ -12,10 +11,6 @@
 #include "skin/base/acSkinCommands.h"
 
 namespace {
-
-TsSkinManager* gDefaultManager = nullptr;
-bool gSkinApplying = false;
-bool gDialogSkinning = false;
 
 constexpr int kInactiveBorderColorIndex = 11;
 constexpr int kHotCheckMilliseconds = 100;
@@ -41,19 +36,15 @@ std::string InternalFormatErrorText(std::string_view skinName) {
          "\" skin. Please, update this skin to latest version.";
 }
 
-TsSkinManager* TsSkinManager::DefaultManager() { return gDefaultManager; }
-bool TsSkinManager::SkinApplying() { return gSkinApplying; }
-bool& TsSkinManager::SkinApplyingFlag() { return gSkinApplying; }
-bool DialogSkinningOn() { return gDialogSkinning; }
-bool& DialogSkinningSwitch() { return gDialogSkinning; }
+TsSkinManager* TsSkinManager::DefaultManager() { return TacSkinEngine::Current().DefaultManager(); }
 
 TsSkinManager::TsSkinManager(IacManagerHost& host) : host_(host) {
-  StartSkinEngine(host);
+  engine_.Start(host);
   SkinCommonInfo.Sections.fill(-1);
   SkinCommonInfo.SysInactiveBorderColor = host.SystemLook().SysColor(kInactiveBorderColorIndex);
   SysFontScale_ = ScaleSlotOfPPI(host.SystemPPI());
   TimerCheckHot = host.StartTimer(kHotCheckMilliseconds, [this] { CheckHot(); });
-  if (gDefaultManager == nullptr) gDefaultManager = this;
+  if (engine_.DefaultManager() == nullptr) engine_.SetDefaultManager(this);
   ApplyListDefaults();
   if (FSkinDirectory.empty()) FSkinDirectory = kDefaultSkinDirectory;
   UpdateSettings();
@@ -62,9 +53,9 @@ TsSkinManager::TsSkinManager(IacManagerHost& host) : host_(host) {
 TsSkinManager::~TsSkinManager() {
   if (FActive && OnDeactivate) OnDeactivate(*this);
   ClearSkinData();
-  if (gDefaultManager == this) {
+  if (IsDefault()) {
     UnInstallHook();
-    gDefaultManager = nullptr;
+    engine_.SetDefaultManager(nullptr);
   }
 }
 
@@ -109,7 +100,7 @@ void TsSkinManager::UpdateSettings() {
 }
 
 void TsSkinManager::UpdateDialogSkinning() {
-  if (IsDefault()) gDialogSkinning = FSkinningRules.Has(srStdDialogs) && FActive;
+  if (IsDefault()) engine_.SetDialogSkinning(FSkinningRules.Has(srStdDialogs) && FActive);
 }
 
 void TsSkinManager::NotifySkinChanged() {
@@ -123,7 +114,7 @@ void TsSkinManager::SetActive(bool Value) {
     if (Value) {
       SetSkinName(FSkinName);
     } else if (!FSkinName.empty()) {
-      if (IsDefault()) SetProgramScaleMode(smVCL);
+      if (IsDefault()) engine_.SetProgramScaleMode(smVCL);
       if (!loading_) BroadcastRemoveSkin();
       ResetSkinData();
       UpdateDialogSkinning();
@@ -177,9 +168,9 @@ void TsSkinManager::SetSkinnedPopups(bool Value) {
 }
 
 void TsSkinManager::SetIsDefault(bool Value) {
-  if (!Value && gDefaultManager != nullptr) return;
-  gDefaultManager = this;
-  if (Value) SetProgramScaleMode(FOptions.ScaleMode());
+  if (!Value && engine_.DefaultManager() != nullptr) return;
+  engine_.SetDefaultManager(this);
+  if (Value) engine_.SetProgramScaleMode(FOptions.ScaleMode());
   if (FActive) BroadcastNewSkin(true);
   else BroadcastRemoveSkin();
 }

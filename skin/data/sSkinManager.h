@@ -2,7 +2,8 @@
 // TsSkinManager: the component that chooses the active skin and loads it, keeps one skin
 // data object per pixel density in use, tells every form and control about skin changes
 // (WM_SKINCOMMAND broadcasts), answers the lookups painting needs, and holds the global
-// options of the skinning system. The first manager made is the program's default one.
+// options of the skinning system. The first manager made is the engine's default one.
+// Painting and controls see it as IacSkinManagerView.
 //
 // A skin is loaded as a whole or not at all: a load that fails leaves the previous skin
 // (or none) in place, and only a complete skin is ever broadcast.
@@ -21,6 +22,8 @@
 #include "skin/data/acOpenSkin.h"
 #include "skin/data/acScaleMode.h"
 #include "skin/data/acSkinData.h"
+#include "skin/data/acSkinEngine.h"
+#include "skin/data/acSkinManagerView.h"
 #include "skin/data/acTimerSource.h"
 #include "skin/data/sStoredSkin.h"
 
@@ -78,7 +81,10 @@ struct TacPopupItemData {
   TColor FontColor = 0;
 };
 
-class TsSkinManager final : public IacSkinSource, private IacOptionsOwner, private StoredSkinsOwner {
+class TsSkinManager final : public IacSkinSource,
+                            public IacSkinManagerView,
+                            private IacOptionsOwner,
+                            private StoredSkinsOwner {
  public:
   using NotifyEvent = std::function<void(TsSkinManager& Sender)>;
 
@@ -87,11 +93,8 @@ class TsSkinManager final : public IacSkinSource, private IacOptionsOwner, priva
   TsSkinManager(const TsSkinManager&) = delete;
   TsSkinManager& operator=(const TsSkinManager&) = delete;
 
-  // The program's default manager (the first one made), or null.
+  // The engine's default manager (the first one made), or null.
   static TsSkinManager* DefaultManager();
-  // A skin is being broadcast as the new one right now.
-  static bool SkinApplying();
-  static bool& SkinApplyingFlag();
 
   // Settings read from stored data are applied between BeginLoad and Loaded: the skin
   // is loaded while SkinName is set, and Loaded broadcasts it.
@@ -113,7 +116,7 @@ class TsSkinManager final : public IacSkinSource, private IacOptionsOwner, priva
   void SetExtendedBorders(bool Value);
   bool SkinnedPopups() const { return FSkinnedPopups; }
   void SetSkinnedPopups(bool Value);
-  bool IsDefault() const { return DefaultManager() == this; }
+  bool IsDefault() const { return engine_.DefaultManager() == this; }
   void SetIsDefault(bool Value);
   int Brightness() const { return FBrightness; }
   void SetBrightness(int Value);
@@ -128,13 +131,16 @@ class TsSkinManager final : public IacSkinSource, private IacOptionsOwner, priva
   const std::vector<std::string>& CommonSections() const { return FCommonSections; }
   void SetCommonSections(const std::vector<std::string>& Lines);
   TacSkinEffects& Effects() { return FEffects; }
+  const TacSkinEffects& Effects() const override { return FEffects; }
   TacAnimEffects& AnimEffects() { return FAnimEffects; }
+  const TacAnimEffects& AnimEffects() const override { return FAnimEffects; }
   TacButtonsSupport& ButtonsOptions() { return FButtonsSupport; }
+  const TacButtonsSupport& ButtonsOptions() const override { return FButtonsSupport; }
   TacLabelsSupport& LabelsOptions() { return FLabelsSupport; }
   TacScrollBarsSupport& ScrollsOptions() { return FScrollsOptions; }
   TacMenuSupport& MenuSupport() { return FMenuSupport; }
   TacOptions& Options() { return FOptions; }
-  const TacOptions& Options() const { return FOptions; }
+  const TacOptions& Options() const override { return FOptions; }
   TacFonts& Fonts() { return FFonts; }
   const TsThirdPartyList& ThirdParty() const { return FThirdParty; }
   void SetThirdParty(TacThirdPartyKind Kind, std::string Text) { FThirdParty[Kind] = std::move(Text); }
@@ -158,10 +164,10 @@ class TsSkinManager final : public IacSkinSource, private IacOptionsOwner, priva
   IacMenuSkinning* SkinableMenus() const { return FSkinableMenus.get(); }
   uintptr_t ActiveControl() const { return FActiveControl; }
   void SetActiveControl(uintptr_t Value);
-  void* ActiveGraphControl() const { return FActiveGraphControl; }
+  void* ActiveGraphControl() const override { return FActiveGraphControl; }
   // The one timer that the fades of this manager's controls tick on.
-  TacTimerSource& FadeTimers() { return fadeTimers_; }
-  void SetActiveGraphControl(void* Value);
+  TacTimerSource& FadeTimers() override { return fadeTimers_; }
+  void SetActiveGraphControl(void* Value) override;
 
   // Parts built on the manager register here (the manager owns what it is given).
   void SetMenuSkinning(std::unique_ptr<IacMenuSkinning> menus) { FSkinableMenus = std::move(menus); }
@@ -170,7 +176,8 @@ class TsSkinManager final : public IacSkinSource, private IacOptionsOwner, priva
   void SetWindowEffects(IacWindowEffects* effects) { WindowEffects = effects; }
 
   // Lookups. SkinData null means the 96-PPI data; names compare exactly; first match wins.
-  int GetSkinIndex(std::string_view SkinSection, const TacSkinData* SkinData = nullptr);
+  int GetSkinIndex(std::string_view SkinSection) override { return GetSkinIndex(SkinSection, nullptr); }
+  int GetSkinIndex(std::string_view SkinSection, const TacSkinData* SkinData);
   int GetMaskIndex(int SkinIndex, std::string_view SkinSection, std::string_view mask,
                    const TacSkinData* SkinData = nullptr);
   int GetMaskIndex(std::string_view SkinSection, std::string_view mask, const TacSkinData* SkinData = nullptr);
@@ -179,7 +186,7 @@ class TsSkinManager final : public IacSkinSource, private IacOptionsOwner, priva
                       const TacSkinData* SkinData = nullptr);
   int GetTextureIndex(int aSkinIndex, std::string_view PropName, const TacSkinData* SkinData = nullptr);
   bool IsValidSkinIndex(int SkinIndex) const { return SkinIndex >= 0 && SkinIndex < LengthOfGD(); }
-  int LengthOfGD() const;
+  int LengthOfGD() const override;
   bool IsValidImgIndex(int ImageIndex);
   std::vector<TsGeneralData>& gd() { return CommonSkinData(96).gd; }
   std::vector<TsMaskData>& ma() { return CommonSkinData(96).ma; }
@@ -190,11 +197,15 @@ class TsSkinManager final : public IacSkinSource, private IacOptionsOwner, priva
   int GetScaledMaskData(std::string_view aSectionName, std::string_view aPropName, int aMulPPI, TsMaskData& md,
                         std::unique_ptr<PixelImage>& image);
   // The data object for a pixel density (loaded when first asked for).
-  TacSkinData& CommonSkinData(int aPPI = 96);
+  TacSkinData& CommonSkinData(int aPPI = 96) override;
+  // Changes whenever the data CommonSkinData handed out may have been replaced or freed:
+  // a skin loaded, reloaded, restored or removed, a change of the scale mode.
+  uint64_t SkinDataGeneration() const override { return skinDataGeneration_; }
+  const TacSectionTable& StandardSections() const override { return SkinCommonInfo.Sections; }
 
   // Colours.
-  TColor GetGlobalColor() const { return Palette_[pcMainColor]; }
-  TColor GetGlobalFontColor() const { return Palette_[pcLabelText]; }
+  TColor GetGlobalColor() const override { return Palette_[pcMainColor]; }
+  TColor GetGlobalFontColor() const override { return Palette_[pcLabelText]; }
   TColor GetActiveEditColor() const { return Palette_[pcEditBG]; }
   TColor GetActiveEditFontColor() const { return Palette_[pcEditText]; }
   TColor GetHighLightColor(bool Focused) const { return Palette_[Focused ? pcSelectionBG_Focused : pcSelectionBG]; }
@@ -227,7 +238,7 @@ class TsSkinManager final : public IacSkinSource, private IacOptionsOwner, priva
   void StoreDefFont();
 
   // Loading.
-  bool IsActive() const { return SkinCommonInfo.Active; }
+  bool IsActive() const override { return SkinCommonInfo.Active; }
   std::string GetFullSkinDirectory() const;
   // Writes internal skins out as package files; errors go to the host's error boxes.
   void ExtractInternalSkin(std::string_view NameOfSkin, std::string_view DestDir);
@@ -246,6 +257,11 @@ class TsSkinManager final : public IacSkinSource, private IacOptionsOwner, priva
   const TacSkinSettings& Settings() const override { return settings_; }
   TColor SkinColorToRGB(TColor color) const override;
   void ReloadSkin(TacSkinData& data) override;
+
+  // IacSkinManagerView: the skin-changing state, and whether a command names this manager.
+  bool SkinChanging() const override { return ManagerState.Has(msSkinChanging); }
+  bool SkinApplying() const override { return engine_.SkinApplying(); }
+  bool NamedBy(intptr_t commandParam) const override { return commandParam == reinterpret_cast<intptr_t>(this); }
 
   TacSet<TacManagerStateValue> ManagerState;
   TacSkinCommonInfo SkinCommonInfo;
@@ -291,6 +307,7 @@ class TsSkinManager final : public IacSkinSource, private IacOptionsOwner, priva
   void FlipTitleImages(TacSkinData& data);
   void BuildWithFreshMaster(TacSkinData& data, TColor& shadow1);
   void ClearSkinData();
+  void SkinDataReplaced() { skinDataGeneration_ = engine_.NewGeneration(); }
   bool HasSections() const;
   TacSkinData* FirstData() const;
 
@@ -306,6 +323,8 @@ class TsSkinManager final : public IacSkinSource, private IacOptionsOwner, priva
   void ApplyScaleChange(const TScaleChangeData& change);
 
   IacManagerHost& host_;
+  TacSkinEngine& engine_ = TacSkinEngine::Current();  // the engine in use when the manager was made
+  uint64_t skinDataGeneration_ = engine_.NewGeneration();
   TacTimerSource fadeTimers_{
       [this](int milliseconds, std::function<void()> tick) { return host_.StartTimer(milliseconds, std::move(tick)); }};
   bool loading_ = false;
@@ -362,7 +381,3 @@ int GetControlPPI(const TsSkinManager* Manager, bool OnlyActive, const std::func
 
 // A colour value as RGB, system colours through the skin (Manager null: the default one).
 TColor SkinColorToRGB(TColor Color, const TsSkinManager* Manager);
-
-// System dialogs and message boxes are skinned (set by the default manager).
-bool DialogSkinningOn();
-bool& DialogSkinningSwitch();

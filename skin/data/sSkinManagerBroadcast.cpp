@@ -14,7 +14,7 @@ void TsSkinManager::BroadcastNewSkin(bool Repaint) {
   if (FSkinableMenus) FSkinableMenus->ResetBorderWidth();
   SkinCommonInfo.Active = false;
   {
-    TacValueScope<bool> applying(SkinApplyingFlag(), true);
+    TacEngineSwitchScope applying(engine_, TacEngineSwitchScope::Switch::SkinApplying, true);
     if (WindowEffects) WindowEffects->ClearCharImageCaches();
     AppBroadcast(SC_SKINLOADED);
   }

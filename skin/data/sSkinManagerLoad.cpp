@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 
-#include "skin/data/acSkinEngineStart.h"
 #include "skin/data/acSkinLoadError.h"
 #include "skin/data/acSysColorMap.h"
 #include "skin/data/acZLibExNames.h"
@@ -169,7 +168,7 @@ TacSkinData& TsSkinManager::CommonSkinData(int aPPI) {
   const int slot = vcl ? ScaleSlotOfPPI(aPPI) : 0;
   const bool changing = ManagerState.Has(msSkinChanging);
   if (!SkinCommonInfo.Active && !changing && !ManagerState.Has(msBroadCasting)) {
-    TacSkinData& fallback = DefaultSkinData(slot);
+    TacSkinData& fallback = engine_.DefaultSkinData(slot);
     if (fallback.PPI != aPPI) {
       fallback.PPI = aPPI;
       fallback.ScalePercent = aPPI * 100 / 96;
@@ -226,6 +225,7 @@ void TsSkinManager::ResetSkinData() {
   if (FSkinableMenus) FSkinableMenus->ForgetSkinData();
   SkinCommonInfo.Sections.fill(-1);
   SkinDataArray.clear();
+  SkinDataReplaced();
   flippedPictures_.clear();
 }
 
@@ -254,6 +254,7 @@ void TsSkinManager::ReloadActiveSkin() {
     LoadCurrentScale();
   } catch (const std::exception& error) {
     SkinDataArray = std::move(previous);
+    SkinDataReplaced();  // what was handed out during the failed reload is gone
     MasterBitmap_ = std::move(previousMaster);
     Palette_ = previousPalette;
     SkinCommonInfo = previousInfo;

@@ -136,8 +136,9 @@ void TsSkinManager::ApplyScaleChange(const TScaleChangeData& change) {
   if (change.NewScaleMode != smVCL) FOptions.pixelsPerInch_ = static_cast<uint16_t>(change.NewPPI);
   const auto storeMode = [&] {
     FOptions.scaleMode_ = change.NewScaleMode;
-    if (IsDefault()) SetProgramScaleMode(change.NewScaleMode);
+    if (IsDefault()) engine_.SetProgramScaleMode(change.NewScaleMode);
     UpdateSettings();
+    SkinDataReplaced();  // a density may now be served from another slot
   };
   if (loading_) {
     storeMode();

@@ -42,6 +42,7 @@ TsSkinManager::SavedSkin TsSkinManager::TakeSkin() {
   SkinDataArray.clear();
   MasterBitmap_.reset();
   EmbeddedFonts.clear();
+  SkinDataReplaced();
   return saved;
 }
 
@@ -54,6 +55,7 @@ void TsSkinManager::RestoreSkin(SavedSkin saved) {
   EmbeddedFonts = std::move(saved.EmbeddedFonts);
   Brushes = std::move(saved.Brushes);
   SkinIsPacked = saved.SkinIsPacked;
+  SkinDataReplaced();  // what was handed out during the failed load is gone
 }
 
 void TsSkinManager::SetSkinName(std::string Value) {
@@ -122,7 +124,7 @@ bool TsSkinManager::LoadSelectedSkin(const std::string& oldName) {
 void TsSkinManager::ShowPendingMessages() {
   for (const std::string& text : std::exchange(pendingErrors_.errors, {})) host_.Errors().ShowError(text);
   if (std::exchange(versionWarningDue_, false)) {
-    TacValueScope<bool> noDialogSkinning(DialogSkinningSwitch(), false);
+    TacEngineSwitchScope noDialogSkinning(engine_, TacEngineSwitchScope::Switch::DialogSkinning, false);
     host_.ShowWarning(kVersionWarning);
   }
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "skin/data/sSkinManager.h"
+#include "skin/data/acSkinManagerView.h"
 #include "skin/paint/acBlend.h"
 #include "skin/base/acSkinCommands.h"
 #include "skin/paint/sCommonData.h"
@@ -122,7 +122,7 @@ int TacThreadedTimer::BlendStep() {
   return v;
 }
 
-bool AnimAllowed(TacAnimEvent event, TacAnimEvents animatEvents, TsSkinManager* manager) {
+bool AnimAllowed(TacAnimEvent event, TacAnimEvents animatEvents, IacSkinManagerView* manager) {
   if (!manager) return true;
   if (animatEvents & AnimEventBit(event)) return true;
   if (!(animatEvents & AnimEventBit(aeGlobalDef))) return false;
@@ -133,9 +133,9 @@ bool AnimAllowed(TacAnimEvent event, TacAnimEvents animatEvents, TsSkinManager* 
 namespace {
 
 bool FadesPossible(TsCommonData& data) {
-  TsSkinManager* m = data.SkinManager();
+  IacSkinManagerView* m = data.SkinManager();
   if (!m || !m->Effects().AllowAnimation) return false;
-  if (m->ManagerState.Has(msSkinChanging) || TsSkinManager::SkinApplying()) return false;
+  if (m->SkinChanging() || m->SkinApplying()) return false;
   return data.CacheCurrent();
 }
 

@@ -10,7 +10,7 @@
 #include "skin/data/acManagerHost.h"
 
 class TsCommonData;
-class TsSkinManager;
+class IacSkinManagerView;
 
 // Animation events and the control property that lists them.
 enum TacAnimEvent : uint8_t { aeMouseEnter = 0, aeMouseLeave = 1, aeMouseDown = 2, aeMouseUp = 3, aeGlobalDef = 4 };
@@ -67,7 +67,7 @@ class TacThreadedTimer {
   std::unique_ptr<TacHeldResource> ticking_;
 };
 
-bool AnimAllowed(TacAnimEvent event, TacAnimEvents animatEvents, TsSkinManager* manager);
+bool AnimAllowed(TacAnimEvent event, TacAnimEvents animatEvents, IacSkinManagerView* manager);
 
 // Called by controls after their state flags changed.
 void ChangeStateAnimated(TsCommonData& data, int newState, TacFadeStep step, bool showGlow, bool quick,

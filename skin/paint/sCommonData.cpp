@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "skin/data/sSkinManager.h"
+#include "skin/data/acSkinEngine.h"
+#include "skin/data/acSkinManagerView.h"
 #include "skin/paint/acBlend.h"
 #include "skin/base/acColorMix.h"
 #include "skin/base/acColorOps.h"
@@ -35,15 +36,14 @@ TsCommonData::~TsCommonData() {
 
 // Binding.
 
-TsSkinManager* TsCommonData::SkinManager() const {
-  return skinManager_ ? skinManager_ : TsSkinManager::DefaultManager();
+IacSkinManagerView* TsCommonData::SkinManager() const {
+  return skinManager_ ? skinManager_ : TacSkinEngine::Current().DefaultManagerView();
 }
 
-void TsCommonData::SetSkinManager(TsSkinManager* manager) {
+void TsCommonData::SetSkinManager(IacSkinManagerView* manager) {
   if (manager == skinManager_) return;
   skinManager_ = manager;
-  commonSkinData_ = nullptr;
-  TsSkinManager* m = SkinManager();
+  IacSkinManagerView* m = SkinManager();
   if (m && m->LengthOfGD() > 0) UpdateIndexes(true);
   else skinIndex_ = -1;
   if (owner_.HasParent() && !Loading)
@@ -53,7 +53,7 @@ void TsCommonData::SetSkinManager(TsSkinManager* manager) {
 void TsCommonData::SetSkinSection(const std::string& section) {
   if (section == skinSection_) return;
   skinSection_ = UpperCase(section);
-  TsSkinManager* m = SkinManager();
+  IacSkinManagerView* m = SkinManager();
   if (!m || m->LengthOfGD() == 0) skinIndex_ = -1;
   else ResolveSection();
   if (!owner_.HasParent() || Loading || owner_.Destroying()) return;
@@ -67,13 +67,12 @@ void TsCommonData::SetSkinSection(const std::string& section) {
 
 void TsCommonData::Loaded(bool updateColors) {
   Loading = false;
-  commonSkinData_ = nullptr;
   ResolveSection();
   if (Skinned() && owner_.HasParent() && updateColors) ApplySkinColors(false);
 }
 
 bool TsCommonData::Skinned(bool checkSkinActive) const {
-  TsSkinManager* m = SkinManager();
+  IacSkinManagerView* m = SkinManager();
   if (!m || owner_.Destroying() || skinIndex_ < 0 || skinIndex_ >= m->LengthOfGD()) return false;
   return !checkSkinActive || m->IsActive();
 }
@@ -84,8 +83,7 @@ void TsCommonData::ResolveSection() {
     return;
   }
   BGChanged = true;
-  commonSkinData_ = nullptr;
-  TsSkinManager* m = SkinManager();
+  IacSkinManagerView* m = SkinManager();
   if (!m || !m->IsActive()) {
     skinIndex_ = -1;
   } else if (AsksDefaultIndex(coc_)) {
@@ -101,8 +99,7 @@ void TsCommonData::ResolveSection() {
 void TsCommonData::UpdateIndexes(bool updateMain) {
   BGChanged = true;
   if (updateMain) {
-    commonSkinData_ = nullptr;
-    TsSkinManager* m = SkinManager();
+    IacSkinManagerView* m = SkinManager();
     if (!m || !m->IsActive()) skinIndex_ = -1;
     else if (!skinSection_.empty()) skinIndex_ = m->GetSkinIndex(skinSection_);
     else skinIndex_ = static_cast<int>(owner_.SendToSelf(SC_DEFAULTINDEX, 0, 0)) - 1;
@@ -111,11 +108,14 @@ void TsCommonData::UpdateIndexes(bool updateMain) {
 }
 
 TacSkinData* TsCommonData::CommonSkinData() const {
-  if (!commonSkinData_) {
-    TsSkinManager* m = SkinManager();
-    if (!m || !m->IsActive()) return nullptr;
-    commonSkinData_ = &m->CommonSkinData(CurrentPPI);
-  }
+  IacSkinManagerView* m = SkinManager();
+  const SkinDataKey key{m, m ? m->SkinDataGeneration() : 0, CurrentPPI};
+  if (commonSkinData_ && key == commonSkinDataKey_) return commonSkinData_;
+  // What was found for another key may be gone: it is never used again.
+  commonSkinData_ = nullptr;
+  if (!m || !m->IsActive()) return nullptr;
+  commonSkinData_ = &m->CommonSkinData(CurrentPPI);
+  commonSkinDataKey_ = key;
   return commonSkinData_;
 }
 
@@ -162,7 +162,7 @@ uint16_t GradientBits(const TsGenState& p) {
 
 void TsCommonData::UpdateBGType() {
   BGType = 0;
-  TsSkinManager* m = SkinManager();
+  IacSkinManagerView* m = SkinManager();
   if (!m || !m->IsActive() || skinIndex_ < 0) return;
   for (int ppi : kSlotPPI) {
     TacSkinData& data = m->CommonSkinData(ppi);
@@ -195,7 +195,7 @@ int TsCommonData::DefaultState() const {
   if (owner_.Destroying() || !owner_.Enabled()) return 0;
   if (FFocused) return 1;
   if (owner_.HasFocus() && coc_ != kKindPanel) return 1;
-  TsSkinManager* m = SkinManager();
+  IacSkinManagerView* m = SkinManager();
   if (!FMouseAbove || (m && m->Options().NoMouseHover)) return 0;
   if (InNeverHotSet(coc_) || InOptionHotSet(coc_)) return 0;
   return 1;
@@ -267,8 +267,8 @@ intptr_t TsCommonData::AnswerBGState(TacBGStateQuery& query) {
 
 bool TsCommonData::RepaintIfMoved() const {
   if (!Skinned() || !owner_.HasParent() || !owner_.Enabled()) return true;
-  TsSkinManager* m = SkinManager();
-  if (m && m->ManagerState.Has(msSkinChanging)) return true;
+  IacSkinManagerView* m = SkinManager();
+  if (m && m->SkinChanging()) return true;
   const TsGeneralData* s = Section();
   if (!s || s->Props[0].Transparency <= 0) return false;
   return owner_.SendToParent(SC_ISBGVARIABLE, 0, 0) == 1;
@@ -304,7 +304,7 @@ void TsCommonData::AnswerBackground(BackgroundInfo& info, int state) {
   const int i = std::clamp(state, 0, std::min(s->States - 1, 2));
   const TsGenState& p = s->Props[i];
   const TacSkinData* data = CommonSkinData();
-  TsSkinManager* m = SkinManager();
+  IacSkinManagerView* m = SkinManager();
   if (p.Transparency <= 0) {
     const bool flat = p.GradientPercent < 1 && p.ImagePercent < 1 && s->ImgTL < 0 && s->ImgTR < 0 &&
                       s->ImgBL < 0 && s->ImgBR < 0;
@@ -321,7 +321,7 @@ void TsCommonData::AnswerBackground(BackgroundInfo& info, int state) {
       }
       return;
     }
-    info.Color = m ? SkinColorToRGB(m->GetGlobalColor(), m) : 0xFFFFFF;
+    info.Color = m ? m->SkinColorToRGB(m->GetGlobalColor()) : 0xFFFFFF;
     if (!CacheCurrent()) {
       BGChanged = true;
       ClearCache();
@@ -371,7 +371,7 @@ void TsCommonData::AnswerBackground(BackgroundInfo& info, int state) {
     return;
   }
   info.Kind = bgColor;
-  info.Color = m ? SkinColorToRGB(m->GetGlobalColor(), m) : 0xFFFFFF;
+  info.Color = m ? m->SkinColorToRGB(m->GetGlobalColor()) : 0xFFFFFF;
 }
 
 TCacheInfo TsCommonData::ParentCacheInfo() {

@@ -17,7 +17,7 @@
 #include "skin/paint/acElementOwner.h"
 #include "skin/paint/acSkinOwner.h"
 
-class TsSkinManager;
+class IacSkinManagerView;
 class TacSkinData;
 struct TsGeneralData;
 class TacThreadedTimer;
@@ -63,9 +63,9 @@ class TsCommonData : public IacElementOwner {
   // Binding to the skin.
   void Loaded(bool updateColors = true);
   bool Skinned(bool checkSkinActive = false) const;
-  // The manager in use: the explicit one, else the program's default one.
-  TsSkinManager* SkinManager() const;
-  void SetSkinManager(TsSkinManager* manager);
+  // The manager in use: the explicit one, else the engine's default one.
+  IacSkinManagerView* SkinManager() const;
+  void SetSkinManager(IacSkinManagerView* manager);
   // Stored upper-case; empty: the control's default section.
   const std::string& SkinSection() const { return skinSection_; }
   void SetSkinSection(const std::string& section);
@@ -76,9 +76,9 @@ class TsCommonData : public IacElementOwner {
   const TsGeneralData* Section() const;
   // The section's number of states (1 without a section).
   int States() const;
-  // The per-density data for CurrentPPI (looked up again after it was forgotten).
+  // The per-density data for CurrentPPI; null while no skin is active. Looked up again
+  // whenever the manager, its skin data generation or CurrentPPI differ from last time.
   TacSkinData* CommonSkinData() const;
-  void ForgetSkinData() { commonSkinData_ = nullptr; }
   void UpdateBGType();
 
   // Cache picture: the control's finished picture, its size.
@@ -183,8 +183,17 @@ class TsCommonData : public IacElementOwner {
   PixelImage cache_;
   int skinIndex_ = -1;
   std::string skinSection_;
-  TsSkinManager* skinManager_ = nullptr;
+  // What commonSkinData_ was looked up for.
+  struct SkinDataKey {
+    const IacSkinManagerView* manager = nullptr;
+    uint64_t generation = 0;
+    int ppi = 0;
+    bool operator==(const SkinDataKey&) const = default;
+  };
+
+  IacSkinManagerView* skinManager_ = nullptr;
   mutable TacSkinData* commonSkinData_ = nullptr;
+  mutable SkinDataKey commonSkinDataKey_;
   bool customColor_ = false;
   bool customFont_ = false;
   uint32_t colorTone_ = kNoTone;

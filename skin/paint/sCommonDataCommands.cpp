@@ -1,17 +1,17 @@
 // The skin commands and window events every skinned control handles alike.
 #include <algorithm>
 
-#include "skin/data/sSkinManager.h"
+#include "skin/data/acSkinManagerView.h"
 #include "skin/paint/acFadeTimer.h"
 #include "skin/base/acSkinCommands.h"
 #include "skin/paint/sCommonData.h"
 
 bool TsCommonData::OwnManager(intptr_t lParam) const {
-  return lParam != 0 && reinterpret_cast<TsSkinManager*>(lParam) == SkinManager();
+  const IacSkinManagerView* m = SkinManager();
+  return lParam != 0 && m && m->NamedBy(lParam);
 }
 
 void TsCommonData::HandleSkinLoaded() {
-  commonSkinData_ = nullptr;
   StopFade();
   ResolveSection();
   if (skinIndex_ < 0 && !skinSection_.empty()) UpdateIndexes(true);
@@ -20,7 +20,6 @@ void TsCommonData::HandleSkinLoaded() {
 }
 
 void TsCommonData::HandleSkinRemoved() {
-  commonSkinData_ = nullptr;
   if (!Skinned()) return;
   skinIndex_ = -1;
   StopFade();
@@ -146,7 +145,6 @@ bool TsCommonData::HandleCommand(uint16_t command, uint16_t argument, intptr_t l
     case SC_SETPPI:
       if (lParam > 0 && lParam != CurrentPPI) {
         CurrentPPI = static_cast<int>(lParam);
-        commonSkinData_ = nullptr;
         BGChanged = true;
       }
       owner_.SendToChildren(SC_SETPPI, argument, lParam, false);
@@ -169,14 +167,14 @@ bool TsCommonData::HandleCommand(uint16_t command, uint16_t argument, intptr_t l
 
 void TsCommonData::MouseEntered() {
   if (!Skinned() || FMouseAbove) return;
-  TsSkinManager* m = SkinManager();
+  IacSkinManagerView* m = SkinManager();
   if (m && m->Options().NoMouseHover) return;
   if (!InNeverHotSet(coc_)) FMouseAbove = true;
 }
 
 void TsCommonData::MouseLeft() {
   if (!Skinned()) return;
-  TsSkinManager* m = SkinManager();
+  IacSkinManagerView* m = SkinManager();
   if (m && m->Options().NoMouseHover) return;
   if (owner_.CursorInside()) return;
   FMouseAbove = false;
@@ -186,8 +184,8 @@ void TsCommonData::Moved() {
   if (!Skinned()) return;
   if (RepaintIfMoved()) {
     BGChanged = true;
-    TsSkinManager* m = SkinManager();
-    if (!(m && m->ManagerState.Has(msSkinChanging))) owner_.SendToSelf(SC_CHECKMOVED, 1, 0);
+    IacSkinManagerView* m = SkinManager();
+    if (!(m && m->SkinChanging())) owner_.SendToSelf(SC_CHECKMOVED, 1, 0);
   }
 }
 
@@ -220,8 +218,7 @@ void TsCommonData::EnabledChanged() {
 }
 
 void TsCommonData::VisibilityChanged(bool visible) {
-  commonSkinData_ = nullptr;
-  TsSkinManager* m = SkinManager();
+  IacSkinManagerView* m = SkinManager();
   if (m && m->Options().OptimizingPriority == opMemory && !visible) {
     if (owner_.Windowed()) owner_.SendToChildren(SC_CLEARCACHE, 0, 0, false);
     ClearCache();

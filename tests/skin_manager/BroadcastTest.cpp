@@ -42,7 +42,7 @@ TEST_F(Broadcasts, WhileTheNewSkinIsBroadcastReceiversGetItsDataButItIsNotActive
   EXPECT_FALSE(active);
   EXPECT_GE(fromB, 0);
   EXPECT_TRUE(manager.IsActive());
-  EXPECT_FALSE(TsSkinManager::SkinApplying());
+  EXPECT_FALSE(TacSkinEngine::Current().SkinApplying());
 }
 
 TEST_F(Broadcasts, BeginAndEndUpdateBatchSkinChangesIntoOneBroadcast) {

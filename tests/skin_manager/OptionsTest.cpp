@@ -116,8 +116,8 @@ TEST(ManagerOptions, TheFirstManagerIsTheDefaultUntilAnotherIsMadeDefault) {
   second.Options().SetScaleMode(sm150);
   second.SetIsDefault(true);
   EXPECT_TRUE(second.IsDefault());
-  EXPECT_EQ(ProgramScaleMode(), sm150);
-  SetProgramScaleMode(smVCL);
+  EXPECT_EQ(TacSkinEngine::Current().ProgramScaleMode(), sm150);
+  TacSkinEngine::Current().SetProgramScaleMode(smVCL);
 }
 
 TEST(ManagerOptions, ALaterDensityOfARecolouredSkinLeavesTheSharedMasterBitmapAlone) {

@@ -223,7 +223,7 @@ TEST(Scaling, WhileLoadingAChangeOfModeIsOnlyStoredAndScalesTheMessageFont) {
   EXPECT_EQ(m.Options().ScaleMode(), sm150);
   EXPECT_EQ(host.messageFontScales, (std::vector<std::pair<int, int>>{{150, 100}}));
   EXPECT_TRUE(host.broadcasts.empty());
-  EXPECT_EQ(ProgramScaleMode(), sm150);
+  EXPECT_EQ(TacSkinEngine::Current().ProgramScaleMode(), sm150);
   m.Loaded();
-  SetProgramScaleMode(smVCL);
+  TacSkinEngine::Current().SetProgramScaleMode(smVCL);
 }

@@ -42,7 +42,7 @@ TEST(ProgramStart, StoredOptionsAndDefaultsAreInPlace) {
   EXPECT_EQ(manager->Options().ScaleMode(), smVCL);
   EXPECT_EQ(manager->Options().PixelsPerInch(), 96);
   EXPECT_TRUE(manager->IsDefault());
-  EXPECT_TRUE(DialogSkinningOn());
+  EXPECT_TRUE(TacSkinEngine::Current().DialogSkinning());
 }
 
 TEST(ProgramStart, OnAnHighDensityScreenBothDensitiesAreLoadedAtOnce) {

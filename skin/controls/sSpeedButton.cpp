@@ -6,12 +6,6 @@
 #include "skin/paint/acSkinnedText.h"
 #include "skin/paint/sGraphUtils.h"
 
-namespace {
-
-TRect ClientRect(marv::Control& c) { return {0, 0, c.Width(), c.Height()}; }
-
-}  // namespace
-
 TsSpeedButton::TsSpeedButton(std::wstring name)
     : marv::SpeedButton(std::move(name)), TacSkinnedControl(*this, TacControlKind::SpeedButton) {
   SkinData().Loaded(true);

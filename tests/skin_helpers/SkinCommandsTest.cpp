@@ -57,5 +57,7 @@ TEST(SkinCommands, EachCommandHasItsFixedNumber) {
     listed.insert(number);
   }
   for (int n = 0; n <= 0xFFFF; ++n)
-    if (!listed.count(n)) EXPECT_EQ(SkinCommandName(static_cast<uint16_t>(n)), "") << n;
+    if (!listed.count(n)) {
+      EXPECT_EQ(SkinCommandName(static_cast<uint16_t>(n)), "") << n;
+    }
 }

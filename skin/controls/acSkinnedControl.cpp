@@ -45,6 +45,27 @@ void TacSkinnedControl::ShowPicture(HDC dc, bool stale) {
   CopyPictureToDC(dc, data.CacheBmp().view(), 0, 0);
 }
 
+bool TacSkinnedControl::FollowLookNotice(UINT message) {
+  TsCommonData& data = SkinData();
+  switch (message) {
+    case marv::CM_ENABLEDCHANGED:
+      if (!control_.Enabled()) data.StopFade();
+      break;
+    case marv::CM_TEXTCHANGED:
+    case marv::CM_FONTCHANGED:
+      data.StopFade();
+      break;
+    case marv::CM_COLORCHANGED:
+    case marv::CM_VISIBLECHANGED:
+    case marv::CM_DPICHANGED:
+      break;
+    default:
+      return false;
+  }
+  data.BGChanged = true;
+  return true;
+}
+
 std::optional<TCacheInfo> TacSkinnedControl::CacheBackground() { return BackgroundForCache(SkinData(), *skin_); }
 
 TPoint TacSkinnedControl::CacheOffset() {

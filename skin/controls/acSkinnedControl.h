@@ -38,6 +38,11 @@ class TacSkinnedControl {
   // cache, rebuilt first when `stale` or out of date.
   void ShowPicture(HDC dc, bool stale);
 
+  // Follows a framework notice that changes how the control looks (enabled, colour,
+  // visibility, density, text, font): the cache is stale, and a fade of the old look ends
+  // when the content changes or the control is disabled. False for other messages.
+  bool FollowLookNotice(UINT message);
+
   // The steps of PrepareCache, in order.
   // Whether a cache may be painted now; a control gets ready for painting here.
   virtual bool BeginCache() { return true; }

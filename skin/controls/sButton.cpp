@@ -224,16 +224,8 @@ void TsButton::WndProc(marv::Message& m) {
       marv::PushButton::WndProc(m);
       if (Handle()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
       return;
-    case marv::CM_TEXTCHANGED:
-    case marv::CM_FONTCHANGED:
-      data.StopFade();
-      data.BGChanged = true;
-      break;
-    case marv::CM_VISIBLECHANGED:
-    case marv::CM_DPICHANGED:
-      data.BGChanged = true;
-      break;
     default:
+      FollowLookNotice(m.Msg);
       break;
   }
   marv::PushButton::WndProc(m);

@@ -131,13 +131,8 @@ void TsCustomPanel::WndProc(marv::Message& m) {
         return;
       }
       break;
-    case marv::CM_ENABLEDCHANGED:
-    case marv::CM_COLORCHANGED:
-    case marv::CM_VISIBLECHANGED:
-    case marv::CM_DPICHANGED:
-      data.BGChanged = true;
-      break;
     default:
+      FollowLookNotice(m.Msg);
       break;
   }
   marv::WinControl::WndProc(m);

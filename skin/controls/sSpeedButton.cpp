@@ -214,24 +214,12 @@ void TsSpeedButton::WndProc(marv::Message& m) {
         UpdateView();
       }
       break;
-    case marv::CM_ENABLEDCHANGED:
-      if (!Enabled()) SkinData().StopFade();
-      MarkStale();
-      break;
-    case marv::CM_TEXTCHANGED:
-    case marv::CM_FONTCHANGED:
-      SkinData().StopFade();
-      MarkStale();
-      break;
     case marv::CM_VISIBLECHANGED:
       SkinData().FMouseAbove = false;
-      MarkStale();
-      break;
-    case marv::CM_COLORCHANGED:
-    case marv::CM_DPICHANGED:
-      MarkStale();
+      FollowLookNotice(m.Msg);
       break;
     default:
+      FollowLookNotice(m.Msg);
       break;
   }
   marv::SpeedButton::WndProc(m);

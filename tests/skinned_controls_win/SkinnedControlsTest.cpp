@@ -172,6 +172,32 @@ TEST_F(SkinnedWindows, HoveringASpeedButtonShowsItsHotLookAndLeavingGivesTheNorm
   EXPECT_EQ(Grab(form_->Handle(), r), normal);
 }
 
+// A new caption or a disabled button is a new picture: the cache is built again and the
+// screen shows it; enabled again with its old caption, the button looks as before.
+TEST_F(SkinnedWindows, ACaptionChangeOrDisablingGivesTheSpeedButtonANewPicture) {
+  auto& button = static_cast<TsSpeedButton&>(*form_->btn9);
+  const RECT r = button.BoundsRect();
+  const PixelImage normal = Grab(form_->Handle(), r);
+  const std::wstring caption = button.Caption();
+
+  button.SetCaption(L"相机和照片");
+  uitest::PumpFor(50);
+  const PixelImage renamed = Grab(form_->Handle(), r);
+  EXPECT_NE(renamed, normal);
+  EXPECT_EQ(renamed, Opaque(button.SkinData().CacheBmp()));
+
+  button.SetCaption(caption);
+  button.SetEnabled(false);
+  uitest::PumpFor(50);
+  const PixelImage disabled = Grab(form_->Handle(), r);
+  EXPECT_NE(disabled, normal);
+  EXPECT_EQ(disabled, Opaque(button.SkinData().CacheBmp()));
+
+  button.SetEnabled(true);
+  uitest::PumpFor(50);
+  EXPECT_EQ(Grab(form_->Handle(), r), normal);
+}
+
 TEST_F(SkinnedWindows, TheAboutWindowsOkButtonIsDrawnFromTheButtonSection) {
   TForm2& about = About();
   about.Show();

@@ -153,10 +153,8 @@ bool KeyboardFocus::HandleKey(WPARAM key, LPARAM flags) {
 }
 
 void KeyboardFocus::OnFormMessage(Message& m, const MessageHandler& next) {
+  if (m.Msg == WM_KEYDOWN && HandleKey(m.WParam, m.LParam)) return;
   switch (m.Msg) {
-    case WM_KEYDOWN:
-      if (HandleKey(m.WParam, m.LParam)) return;
-      break;
     case WM_SETFOCUS:
       next(m);
       // The window got the focus back (or for the first time): give it to the control
@@ -191,22 +189,13 @@ void KeyboardFocus::OnFormMessage(Message& m, const MessageHandler& next) {
 }
 
 void KeyboardFocus::OnChildMessage(Control& child, Message& m, const MessageHandler& next) {
-  switch (m.Msg) {
-    case WM_KEYDOWN:
-      if (HandleKey(m.WParam, m.LParam)) return;
-      break;
-    case WM_SETFOCUS:
-      // Reached by the mouse or by the system: the focus is the control's now.
-      next(m);
-      if (focused_ != &child) {
-        focused_ = &child;
-        UpdateCue();
-      }
-      return;
-    default:
-      break;
-  }
+  if (m.Msg == WM_KEYDOWN && HandleKey(m.WParam, m.LParam)) return;
   next(m);
+  // Reached by the mouse or by the system: the focus is the control's now.
+  if (m.Msg == WM_SETFOCUS && focused_ != &child) {
+    focused_ = &child;
+    UpdateCue();
+  }
 }
 
 }  // namespace marv

@@ -16,6 +16,7 @@ TForm1::TForm1() : marv::Form(L"Form1") {
   SetFont(marv::Font(L"微软雅黑", -12, ANSI_CHARSET, marv::kWindowTextColor));
   CreateControls();
   CreateSkinManager();
+  CreateKeyboardAccess();
 
   OnCreate = [this](marv::Control& sender) { FormCreate(sender); };
   OnShow = [this](marv::Control& sender) { FormShow(sender); };
@@ -30,6 +31,7 @@ TForm1::~TForm1() { DestroyHandle(); }
 
 void TForm1::FormCreate(marv::Control&) {
   sknmngr1->Loaded();  // the main window is one of the application's forms now
+  highContrast_->Follow();  // no skin while the system asks for high contrast
   sApplst = std::make_unique<marv::StringList>(marv::SplitDelimited(kAppCatalogueText, L','));
 }
 
@@ -47,12 +49,16 @@ void TForm1::FormClose(marv::Control&) { sApplst.reset(); }
 void TForm1::btn1Click(marv::Control& Sender) {
   POINT at{};
   GetCursorPos(&at);
-  const int tag = Sender.Tag();
+  OpenAppMenu(Sender, POINT{at.x - 30, at.y + 12});
+}
+
+void TForm1::OpenAppMenu(marv::Control& button, POINT at) {
+  const int tag = button.Tag();
   if (!sApplst || tag < 0 || tag >= static_cast<int>(sApplst->size())) return;
   // Recorded before the menu opens; its command arrives after this handler anyway.
   sAppName = (*sApplst)[tag];
-  sDisName = Sender.Caption();
-  pm1->Popup(at.x - 30, at.y + 12);
+  sDisName = button.Caption();
+  pm1->Popup(at.x, at.y);
 }
 
 void TForm1::btn25Click(marv::Control&) {

@@ -6,7 +6,9 @@
 #include <string>
 
 #include "app/PendingNotices.h"
+#include "framework/ControlAccessibility.h"
 #include "framework/Form.h"
+#include "framework/KeyboardFocus.h"
 #include "framework/Label.h"
 #include "framework/MenuItem.h"
 #include "framework/PopupMenu.h"
@@ -17,6 +19,7 @@
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sSpeedButton.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/forms/acHighContrast.h"
 #include "skin/windows/acFrameworkHost.h"
 
 // A notice text on its way from a worker to the main window. WM_USER's LParam names it
@@ -88,6 +91,10 @@ class TForm1 : public marv::Form {
   // The start-up update check; true when a newer version was announced.
   bool ProUpdate();
 
+  // Keyboard focus, what screen readers see, and the high-contrast watch.
+  marv::KeyboardFocus& Keyboard() { return *keyboard_; }
+  TacHighContrastWatch& HighContrast() { return *highContrast_; }
+
   // The bulk jobs, run on worker threads.
   static void RemoveALl(const TBulkJobLink& job);
   static void InstallALL(const TBulkJobLink& job);
@@ -98,6 +105,12 @@ class TForm1 : public marv::Form {
  private:
   void CreateControls();
   void CreateSkinManager();
+  void CreateKeyboardAccess();
+  bool IsAppButton(const marv::Control& control) const;
+  // Records the app of an app button and opens the app menu at a screen point.
+  void OpenAppMenu(marv::Control& button, POINT at);
+  bool ActivateByKeyboard(marv::Control& control, marv::ActivationSource source);
+  marv::AccessibleTraits Describe(marv::Control& control);
   TBulkJobLink BulkJobLink();
   void ShowNotice(const std::wstring& text, bool failed);
   void BulkJobBusy(marv::Message& Msg);
@@ -109,4 +122,9 @@ class TForm1 : public marv::Form {
       std::make_shared<PendingNotices<TStrMsgObject>>();
   int busyJobs_ = 0;
   bool updateChecked_ = false;
+  std::vector<marv::Control*> appButtons_;
+  // Last made, first gone: their hooks come off the form before anything else goes.
+  std::unique_ptr<marv::KeyboardFocus> keyboard_;
+  std::unique_ptr<marv::ControlAccessibility> accessibility_;
+  std::unique_ptr<TacHighContrastWatch> highContrast_;
 };

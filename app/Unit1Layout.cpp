@@ -67,6 +67,7 @@ void TForm1::CreateControls() {
     button.SetBounds(layout.left, layout.top, layout.width, kButtonHeight);
     button.OnClick = [this, click = layout.click](marv::Control& sender) { (this->*click)(sender); };
     this->*layout.field = &button;
+    if (layout.click == &TForm1::btn1Click) appButtons_.push_back(&button);
   }
 
   lbl2 = &Add<TsLabel>(L"lbl2");

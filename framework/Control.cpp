@@ -184,6 +184,10 @@ void Control::WndProc(Message& m) {
       mousePressed_ = false;
       Invalidate();
       break;
+    case CM_FOCUSCUE:
+      focusCue_ = m.WParam != 0;
+      Invalidate();
+      break;
     case CM_TEXTCHANGED:
     case CM_COLORCHANGED:
     case CM_FONTCHANGED:

@@ -83,6 +83,8 @@ class Control {
   // What a click does: runs OnClick.
   virtual void Click();
 
+  // Shows the keyboard focus look: it has the focus and the keyboard was used (CM_FOCUSCUE).
+  bool FocusCue() const { return focusCue_; }
   bool MouseInside() const { return mouseInside_; }
   bool MousePressed() const { return mousePressed_; }
   // Converts between this control's client coordinates and the screen's.
@@ -121,6 +123,7 @@ class Control {
   MouseCursor cursor_ = MouseCursor::Default;
   bool mouseInside_ = false;
   bool mousePressed_ = false;
+  bool focusCue_ = false;
   std::vector<std::pair<UINT, MessageHandler>> handlers_;
 };
 

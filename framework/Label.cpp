@@ -17,6 +17,7 @@ void Label::Paint(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ToColorRef(Enabled() ? font.TextColor() : kGrayTextColor));
   DrawTextW(dc, Caption().c_str(), -1, &r, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  if (FocusCue()) DrawFocusRect(dc, &r);
 }
 
 void Label::WndProc(Message& m) {

@@ -31,6 +31,7 @@ inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 0x14;     // LParam: the control
 inline constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 0x19;
 inline constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 0x2C;  // WParam: child, LParam: inserted
 inline constexpr UINT CM_DPICHANGED = CM_BASE + 0x40;     // WParam: old dpi, LParam: new dpi
+inline constexpr UINT CM_FOCUSCUE = CM_BASE + 0x50;       // WParam: 1 shows the keyboard focus look
 
 // Notifications a parent window reflects to the child control they concern.
 inline constexpr UINT CN_BASE = 0xBC00;

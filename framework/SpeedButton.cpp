@@ -18,6 +18,11 @@ void SpeedButton::Paint(HDC dc) {
   SetTextColor(dc, ToColorRef(Enabled() ? font.TextColor() : kGrayTextColor));
   if (LooksPressed()) OffsetRect(&r, 1, 1);
   DrawTextW(dc, Caption().c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if (FocusCue()) {
+    RECT focus{0, 0, Width(), Height()};
+    InflateRect(&focus, -3, -3);
+    DrawFocusRect(dc, &focus);
+  }
 }
 
 }  // namespace marv

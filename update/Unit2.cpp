@@ -1,6 +1,7 @@
 #include "update/Unit2.h"
 
 #include "common/uCommonFunc.h"
+#include "skin/forms/acFormNavigation.h"
 #include "update/UpdateAddresses.h"
 
 TForm2::TForm2()
@@ -38,6 +39,10 @@ TForm2::TForm2()
   OnShow = [this](marv::Control&) {
     if (btn1.Handle()) SetFocus(btn1.Handle());
   };
+
+  keyboard_ = MakeFormKeyboardFocus(*this);
+  keyboard_->EscapeCloses = true;
+  accessibility_ = std::make_unique<marv::ControlAccessibility>(*this, *keyboard_);
 }
 
 void TForm2::btn1Click(marv::Control&) { Close(); }

@@ -1,7 +1,11 @@
 #pragma once
 // The About window: made hidden at start and shown modally by the main window's "关于",
 // the same window every time, for the whole run.
+#include <memory>
+
+#include "framework/ControlAccessibility.h"
 #include "framework/Form.h"
+#include "framework/KeyboardFocus.h"
 #include "framework/Label.h"
 #include "framework/PushButton.h"
 #include "framework/SpeedButton.h"
@@ -22,4 +26,9 @@ class TForm2 : public marv::Form {
   TsLabel& lbl2;
   TsSpeedButton& btn2;
   TsButton& btn1;
+
+ private:
+  // Tab between the buttons, Esc closes; what screen readers see.
+  std::unique_ptr<marv::KeyboardFocus> keyboard_;
+  std::unique_ptr<marv::ControlAccessibility> accessibility_;
 };

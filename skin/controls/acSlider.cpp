@@ -172,6 +172,10 @@ void TsSlider::PaintSection(const TCacheInfo& background, int, const PixelBuffer
 void TsSlider::OurPaint(HDC dc) {
   if (updateCount_ > 0) return;
   TsPanel::OurPaint(dc);
+  if (FocusCue() && dc) {
+    RECT r{0, 0, Width(), Height()};
+    DrawFocusRect(dc, &r);
+  }
 }
 
 void TsSlider::ThumbPaint(TsCustomPanel& thumb, const TacPanelCanvas& canvas) {

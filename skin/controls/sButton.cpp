@@ -1,6 +1,7 @@
 #include "skin/controls/sButton.h"
 
 #include "common/GdiHandles.h"
+#include "skin/controls/acFocusFrame.h"
 #include "skin/data/acSkinManagerView.h"
 #include "skin/base/acSkinCommands.h"
 #include "skin/paint/acSkinnedText.h"
@@ -80,14 +81,9 @@ void TsButton::PaintContent(const TCacheInfo&, int state, const PixelBuffer& cac
 void TsButton::DrawFocusFrame(TRect text) {
   TsCommonData& data = SkinData();
   IacSkinManagerView* m = data.SkinManager();
-  const TsGeneralData* s = data.Section();
-  if (!ShowFocus || !Enabled() || !s || !m) return;
+  if (!ShowFocus || !Enabled() || !m) return;
   if (!m->ButtonsOptions().ShowFocusRect && ThemesOn()) return;  // themed systems hide them
-  const TacSkinData* skin = data.CommonSkinData();
-  const uint32_t color = skin ? SkinColorToRGB(*skin, s->Props[FocusFrameColorState(s->States)].FontColor.Color) : 0;
-  const PixelBuffer cache = data.CacheBmp().view();
-  for (TPoint p : FocusFrameDots(FocusFrameRect(text, FocusMargin, Height())))
-    if (cache.contains(p.X, p.Y)) cache.at(p.X, p.Y) = ColorToPixel(color);
+  PaintSkinFocusFrame(data, text, FocusMargin, Height());
 }
 
 void TsButton::PaintUnskinned(HDC dc) {

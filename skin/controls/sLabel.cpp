@@ -107,6 +107,7 @@ void TsLabel::Paint(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, TextColor());
   DrawTextW(dc, Caption().c_str(), -1, &r, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  if (FocusCue()) DrawFocusRect(dc, &r);
 }
 
 void TsLabel::WndProc(marv::Message& m) {

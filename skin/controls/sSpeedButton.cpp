@@ -1,6 +1,7 @@
 #include "skin/controls/sSpeedButton.h"
 
 #include "framework/WinControl.h"
+#include "skin/controls/acFocusFrame.h"
 #include "skin/data/acSkinManagerView.h"
 #include "skin/base/acSkinCommands.h"
 #include "skin/paint/acSkinnedText.h"
@@ -83,6 +84,7 @@ void TsSpeedButton::PaintContent(const TCacheInfo&, int state, const PixelBuffer
   TRect r = SpeedButtonCaptionRect(layout);
   if (state == 2 && ShiftsContent()) r = PressedShift(r);
   WriteSkinnedText(canvas, ToU16(Caption()), true, true, state, data, format | tfNoClip, r);
+  if (FocusCue()) PaintSkinFocusFrame(data, r, 1, Height());
 }
 
 void TsSpeedButton::Paint(HDC dc) {
@@ -213,6 +215,9 @@ void TsSpeedButton::WndProc(marv::Message& m) {
         MarkStale();
         UpdateView();
       }
+      break;
+    case marv::CM_FOCUSCUE:  // the focus look is part of the cache picture
+      MarkStale();
       break;
     case marv::CM_VISIBLECHANGED:
       SkinData().FMouseAbove = false;

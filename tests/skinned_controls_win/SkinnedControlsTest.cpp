@@ -210,8 +210,11 @@ TEST_F(SkinnedWindows, TheAboutWindowsOkButtonIsDrawnFromTheButtonSection) {
   EXPECT_EQ(Ask(ok, SC_DEFAULTSECTION), 2);
 
   // Not focused, as the default button: state 3, painted hot on a three-state section.
+  // (The window passes its own focus on to the button: Tab takes it to "检查更新".)
   ok.SetDefault(true);
-  SetFocus(about.Handle());
+  SetFocus(ok.Handle());
+  SendMessageW(ok.Handle(), WM_KEYDOWN, VK_TAB, 1);
+  ASSERT_EQ(GetFocus(), about.Handle());
   ok.SkinData().Invalidate(true);
   uitest::PumpFor(50);
   ASSERT_EQ(ok.CurrentState(), 3);

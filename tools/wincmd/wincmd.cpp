@@ -3,6 +3,7 @@
 //   wincmd close <caption>            post WM_CLOSE to it
 //   wincmd click <caption> <x> <y>    click at client point (x, y) of it
 //   wincmd dismiss [seconds]          close every message box (#32770) that shows up within the time
+//   wincmd key <caption> <vk> [count] press a key (virtual-key code, decimal) in it count times
 #include <windows.h>
 
 #include <cstdio>
@@ -36,6 +37,13 @@ void Click(HWND w, int x, int y) {
   PostMessageW(target, WM_LBUTTONUP, 0, local);
 }
 
+void PressKey(HWND w, WPARAM key, int count) {
+  for (int i = 0; i < count; ++i) {
+    PostMessageW(w, WM_KEYDOWN, key, 1);
+    PostMessageW(w, WM_KEYUP, key, 0xC0000001);
+  }
+}
+
 int Dismiss(double seconds) {
   int closed = 0;
   for (int i = 0; i < seconds * 20; ++i) {
@@ -53,7 +61,7 @@ int Dismiss(double seconds) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::fputs("usage: wincmd wait|close|click|dismiss ...\n", stderr);
+    std::fputs("usage: wincmd wait|close|click|key|dismiss ...\n", stderr);
     return 2;
   }
   const std::wstring cmd = argv[1];
@@ -66,6 +74,12 @@ int wmain(int argc, wchar_t** argv) {
     HWND w = FindVisible(argv[2]);
     if (!w) return 1;
     Click(w, _wtoi(argv[3]), _wtoi(argv[4]));
+    return 0;
+  }
+  if (cmd == L"key" && argc >= 4) {
+    HWND w = FindVisible(argv[2]);
+    if (!w) return 1;
+    PressKey(w, static_cast<WPARAM>(_wtoi(argv[3])), argc > 4 ? _wtoi(argv[4]) : 1);
     return 0;
   }
   if (cmd == L"dismiss") {

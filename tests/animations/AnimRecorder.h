@@ -89,7 +89,7 @@ class HandTimers {
 class HandClock final : public IacAnimClock {
  public:
   uint64_t Milliseconds() override { return now; }
-  void Yield() override { ++now; }
+  void LetOthersRun() override { ++now; }
   uint64_t now = 1000;
 };
 

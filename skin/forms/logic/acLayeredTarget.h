@@ -32,7 +32,7 @@ class IacAnimClock {
  public:
   virtual ~IacAnimClock() = default;
   virtual uint64_t Milliseconds() = 0;
-  virtual void Yield() = 0;
+  virtual void LetOthersRun() = 0;
 };
 
 // Every window animation frame lasts this long; Time div it is the step count.
@@ -40,7 +40,7 @@ inline constexpr int kAnimFrameMs = 12;
 
 // Waits until a frame that began at frameStart has lasted kAnimFrameMs.
 inline void WaitForFrameEnd(IacAnimClock& clock, uint64_t frameStart) {
-  while (clock.Milliseconds() - frameStart < static_cast<uint64_t>(kAnimFrameMs)) clock.Yield();
+  while (clock.Milliseconds() - frameStart < static_cast<uint64_t>(kAnimFrameMs)) clock.LetOthersRun();
 }
 
 // Doubles become whole pixels and opacities by rounding half to even.

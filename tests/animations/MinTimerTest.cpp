@@ -42,16 +42,13 @@ struct Flight {
   // As a minimize starts: the first frame at once, then the timer when there is more.
   int Minimize() {
     host.minimizeRunning = true;
-    timer.PrepareMinimizing(form, TaskbarTargetRect(kTray, form));
-    timer.TimeHandler();
-    if (timer.StepCount > 1 && !host.minimized) timer.SetEnabled(true);
+    timer.StartMinimizeFlight(form, TaskbarTargetRect(kTray, form));
     return 1 + RunOut([&] { return host.minimized > 0; });
   }
   int Restore() {
     host.minimizeRunning = false;
     host.restoreRunning = true;
-    timer.PrepareRestoring();
-    timer.SetEnabled(true);
+    timer.StartRestoreFlight();
     return RunOut([&] { return host.restored > 0; });
   }
   template <class Done>
@@ -173,6 +170,20 @@ TEST(RestoreFlight, StartsAQuarterOfTheWayAndAtLeast80PixelsLowerAndEndsWithinNP
     EXPECT_EQ(f.log.back().picture, f.timer.SavedImage());
     for (size_t i = 1; i < f.log.size(); ++i) EXPECT_GE(f.log[i].opacity, f.log[i - 1].opacity);
   }
+}
+
+TEST(MinimizeFlight, ASecondMinimizeWhileFlyingDoesNotRestartIt) {
+  Flight f({80, 255, true});
+  f.host.minimizeRunning = true;
+  f.timer.StartMinimizeFlight(kForm, TaskbarTargetRect(kTray, kForm));
+  f.timers.Tick();
+  f.timers.Tick();
+  const double alpha = f.timer.CurrentAlpha;
+  const size_t frames = f.log.size();
+  f.timer.StartMinimizeFlight(kForm, TaskbarTargetRect(kTray, kForm));
+  EXPECT_EQ(f.timer.CurrentAlpha, alpha);
+  EXPECT_EQ(f.log.size(), frames) << "no frame drawn again from the start";
+  EXPECT_EQ(f.RunOut([&] { return f.host.minimized > 0; }) + 3, 12) << "the flight ends on its own schedule";
 }
 
 TEST(RestoreFlight, AMinimizeDuringARestoreTurnsTheFlightAround) {

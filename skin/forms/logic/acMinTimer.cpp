@@ -40,6 +40,18 @@ uint8_t TacMinTimer::StartAlpha() const {
   return a;
 }
 
+void TacMinTimer::StartMinimizeFlight(const TRect& from, const TRect& target) {
+  if (MinimizeFlying()) return;
+  PrepareMinimizing(from, target);
+  TimeHandler();
+  if (StepCount > 1 && !Minimized) SetEnabled(true);
+}
+
+void TacMinTimer::StartRestoreFlight() {
+  PrepareRestoring();
+  SetEnabled(true);
+}
+
 void TacMinTimer::PrepareMinimizing(const TRect& from, const TRect& target) {
   StepCount = std::max(1, setup_.Time / kInterval);
   AlphaOrigin = StartAlpha();

@@ -45,6 +45,13 @@ class TacMinTimer {
   // The picture of the whole form, taken once per minimize.
   PixelImage& SavedImage() { return savedImage_; }
 
+  // A minimize: the first frame at once, the rest on the timer. A minimize that is
+  // already flying goes on as it is (a second SC_MINIMIZE does not restart it).
+  void StartMinimizeFlight(const TRect& from, const TRect& target);
+  // A restore: the timer waits while the system still handles the command, then flies.
+  void StartRestoreFlight();
+  bool MinimizeFlying() const { return Enabled() && !Minimized; }
+
   // from: the form's (or border window's) rectangle; target: TaskbarTargetRect of it.
   void PrepareMinimizing(const TRect& from, const TRect& target);
   void PrepareRestoring();

@@ -12,6 +12,7 @@
 #include "skin/forms/acSystemAnimation.h"
 #include "skin/forms/acTaskbarWindow.h"
 #include "skin/forms/acWindowAnimations.h"
+#include "skin/forms/logic/acMinTimer.h"
 #include "skin/forms/logic/acTaskbarTarget.h"
 #include "tests/support/UiDriver.h"
 
@@ -226,6 +227,48 @@ TEST(ShowAnimation, LeavesTheAnimationWindowAtItsPlaceAtTheFinalOpacityAndTheSwi
   EXPECT_EQ(r.right, 548);
   EXPECT_TRUE(IsWindowVisible(window.handle));
   EXPECT_EQ(ScreenPixel(520, 215), RGB(0, 0xA0, 0));
+}
+
+// A form's flags as the flight reads them, for a form that minimizes and comes back.
+class FlightFlags final : public IacMinFlightHost {
+ public:
+  bool MinimizeRunning() const override { return minimizing; }
+  bool RestoreRunning() const override { return restoring; }
+  bool RestoreCommandInProgress() const override { return false; }
+  void MinimizeFinished() override { minimizing = false; }
+  void RestoreFinished() override { restoring = false; }
+  bool minimizing = false, restoring = false;
+};
+
+TEST(MinimizeFlight, FliesOnTheUiThreadsSixMillisecondTimerAndComesBackToTheFormsPlace) {
+  TestWindow form(WS_EX_TOOLWINDOW, WS_POPUP | WS_VISIBLE, {100, 100, 300, 250}, kGreen);
+  PumpFor(30);
+  TestWindow cover = AnimationWindow({0, 0, 1, 1});
+  ASSERT_TRUE(MakeCoverForm(form.handle, cover.handle));
+  TacLayeredWindow window(cover.handle, TacLayeredWindow::Ownership::Borrowed);
+  FlightFlags flags;
+  TacMinTimer flight({80, 255, CompositionEnabled()}, flags, UiThreadTimers());
+  flight.SetAnimationWindow(&window);
+  flight.SavedImage() = MakeFormSnapshot(form.handle);
+  const TRect from{100, 100, 300, 250};
+
+  flags.minimizing = true;
+  SetLayeredAlpha(form.handle, true, 0);
+  flight.StartMinimizeFlight(from, TaskbarTargetRectOnScreen(from));
+  EXPECT_TRUE(PumpUntil([&] { return !flags.minimizing; }, 2000));
+  EXPECT_TRUE(flight.Minimized);
+  EXPECT_FALSE(flight.Enabled());
+
+  flags.restoring = true;
+  flight.StartRestoreFlight();
+  EXPECT_TRUE(PumpUntil([&] { return !flags.restoring; }, 2000));
+  EXPECT_FALSE(flight.Minimized);
+  RECT r{};
+  GetWindowRect(cover.handle, &r);
+  EXPECT_EQ(r.left, 100);
+  EXPECT_EQ(r.top, 100);
+  EXPECT_EQ(r.right - r.left, 200) << "the whole picture at the form's place";
+  EXPECT_EQ(ScreenPixel(150, 150), kGreen);
 }
 
 TEST(TaskbarTarget, CentredOnTheTaskbarWindowOrEmptyWithoutOne) {

@@ -86,6 +86,10 @@ void TacLayeredWindow::Put(const PixelBuffer& picture, uint8_t opacity, std::opt
   std::optional<POINT> to;
   if (topLeft) to = POINT{topLeft->X, topLeft->Y};
   UpdateLayeredPicture(window_, &picture, opacity, to);
+  if (behind_)
+    SetWindowPos(window_, behind_, 0, 0, 0, 0,
+                 SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOOWNERZORDER |
+                     SWP_NOSENDCHANGING);
 }
 
 void TacLayeredWindow::ShowNoActivate() {

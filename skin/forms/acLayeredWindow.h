@@ -36,10 +36,14 @@ class TacLayeredWindow final : public IacLayeredTarget {
   void Put(const PixelBuffer& picture, uint8_t opacity, std::optional<TPoint> topLeft) override;
   void ShowNoActivate() override;
   HWND Handle() const { return window_; }
+  // After every picture the window goes directly behind this one in z-order (a minimize
+  // flight stays behind the taskbar); null leaves the z-order alone.
+  void KeepBehind(HWND window) { behind_ = window; }
 
  private:
   HWND window_;
   bool owned_;
+  HWND behind_ = nullptr;
 };
 
 // The UI thread's clock for animations that run in one go (tick count, Sleep(0)).

@@ -1,5 +1,9 @@
 // The window animations on bare windows of this test (no skin, no provider). A tiny
 // window class of its own stands in for the program's layered window class.
+// Composition branch: Wine 8 reports desktop composition off (DwmIsCompositionEnabled),
+// so every test here covers the path without composition: a window turned layered by
+// UpdateLayeredPicture loses WS_VISIBLE for a moment while the desktop under it is
+// redrawn, and a minimize flight starts at the form's own opacity.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -246,6 +250,8 @@ TEST(MinimizeFlight, FliesOnTheUiThreadsSixMillisecondTimerAndComesBackToTheForm
   TestWindow cover = AnimationWindow({0, 0, 1, 1});
   ASSERT_TRUE(MakeCoverForm(form.handle, cover.handle));
   TacLayeredWindow window(cover.handle, TacLayeredWindow::Ownership::Borrowed);
+  TestWindow taskbar(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP | WS_VISIBLE, {0, 560, 800, 600}, kBlue);
+  window.KeepBehind(taskbar.handle);
   FlightFlags flags;
   TacMinTimer flight({80, 255, CompositionEnabled()}, flags, UiThreadTimers());
   flight.SetAnimationWindow(&window);
@@ -258,6 +264,7 @@ TEST(MinimizeFlight, FliesOnTheUiThreadsSixMillisecondTimerAndComesBackToTheForm
   EXPECT_TRUE(PumpUntil([&] { return !flags.minimizing; }, 2000));
   EXPECT_TRUE(flight.Minimized);
   EXPECT_FALSE(flight.Enabled());
+  EXPECT_EQ(GetWindow(taskbar.handle, GW_HWNDNEXT), cover.handle) << "the picture flew behind the taskbar";
 
   flags.restoring = true;
   flight.StartRestoreFlight();

@@ -136,11 +136,13 @@ void TacHideTimer::HideStep() {
 void TacHideTimer::Finish() {
   i_ = stepCount_ + 1;
   SetEnabled(false);
-  CallAfterAnimation();
   interval_ = kParkedInterval;
-  window_.reset();
+  // Taken out before the event: a hide the event starts keeps its own window and timer.
+  std::unique_ptr<IacLayeredTarget> window = std::move(window_);
+  PixelImage src = std::move(srcBmp_), dst = std::move(dstBmp_);
   srcBmp_ = PixelImage();
   dstBmp_ = PixelImage();
+  CallAfterAnimation();
 }
 
 void TacHideTimer::CallAfterAnimation() {

@@ -24,6 +24,13 @@ bool UpdateLayeredPicture(HWND window, const PixelBuffer* picture, uint8_t alpha
 
 bool CompositionEnabled();
 
+// After a show animation the form gets its own opacity back: a translucent form stays
+// layered at alphaBlendValue, an opaque one loses its layering (at 255 first under
+// composition, so it never flashes). After a hide the same leaves an opaque form
+// unlayered and without its WS_VISIBLE bit.
+void GiveFormItsOpacity(HWND form, bool alphaBlend, uint8_t alphaBlendValue);
+void LeaveFormAfterHide(HWND form, uint8_t blendValue);
+
 // A real window as an animation window. Owned: destroyed with this object.
 class TacLayeredWindow final : public IacLayeredTarget {
  public:

@@ -140,6 +140,33 @@ TEST(LayeredAlpha, AddsLayeringOnceOrTakesItAndTheVisibleBitAway) {
 
 // Wine answers SPI_GETANIMATION with 0 whatever was set, so only the reading before and
 // after can be compared here; the putting back on every path is tested natively.
+TEST(FormOpacity, ATranslucentFormStaysLayeredAtItsOpacityAndAnOpaqueOneIsNoLongerLayered) {
+  const struct {
+    const char* name;
+    bool alphaBlend;
+    uint8_t value;
+  } cases[] = {{"AlphaBlendValue 200", true, 200}, {"opaque", false, 255}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestWindow form(WS_EX_TOOLWINDOW, WS_POPUP | WS_VISIBLE, {10, 10, 50, 50}, kBlue);
+    SetLayeredAlpha(form.handle, true, 0);  // as during the show
+    GiveFormItsOpacity(form.handle, c.alphaBlend, c.value);
+    EXPECT_TRUE(IsWindowVisible(form.handle));
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    EXPECT_EQ((GetWindowLongPtrW(form.handle, GWL_EXSTYLE) & WS_EX_LAYERED) != 0, c.alphaBlend);
+    if (c.alphaBlend) {
+      ASSERT_TRUE(GetLayeredWindowAttributes(form.handle, nullptr, &alpha, &flags));
+      EXPECT_EQ(alpha, 200);
+    }
+    LeaveFormAfterHide(form.handle, c.value);
+    EXPECT_EQ((GetWindowLongPtrW(form.handle, GWL_EXSTYLE) & WS_EX_LAYERED) != 0, c.alphaBlend)
+        << "after the hide too";
+    EXPECT_EQ((GetWindowLongPtrW(form.handle, GWL_STYLE) & WS_VISIBLE) != 0, c.alphaBlend)
+        << "an opaque form is left without its visible bit";
+  }
+}
+
 TEST(SystemAnimation, ReadsTheSameBeforeAndAfterACommandAndIsOffDuringIt) {
   const bool before = SystemMinimizeAnimation();
   {

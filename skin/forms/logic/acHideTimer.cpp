@@ -82,17 +82,19 @@ void TacHideTimer::RenderFrame() {
   switch (mode_) {
     case atAero:
       if (l_ >= 0 && t_ >= 0) {
-        dst.fill(0);
-        StretchNearest(dst, TRect::FromSize(RoundHalfEven(l_), RoundHalfEven(t_), RoundHalfEven(r_ - l_),
-                                            RoundHalfEven(b_ - t_)), src);
+        const TRect place = TRect::FromSize(RoundHalfEven(l_), RoundHalfEven(t_), RoundHalfEven(r_ - l_),
+                                            RoundHalfEven(b_ - t_));
+        ClearOutside(dst, place);
+        StretchNearest(dst, place, src);
       } else {
         CopyWhole(dst, src);
       }
       break;
     case atDropDown:
       if (b_ != src.height) {
-        dst.fill(0);
-        StretchNearest(dst, TRect::FromSize(0, 0, src.width, RoundHalfEven(b_)), src);
+        const TRect place = TRect::FromSize(0, 0, src.width, RoundHalfEven(b_));
+        ClearOutside(dst, place);
+        StretchNearest(dst, place, src);
       } else {
         CopyWhole(dst, src);
       }

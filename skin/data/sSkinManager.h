@@ -174,6 +174,17 @@ class TsSkinManager final : public IacSkinSource,
   void SetSkinListController(std::unique_ptr<IacSkinListController> list) { SkinListController = std::move(list); }
   void SetAppHooks(std::unique_ptr<IacAppHooks> hooks) { AppHooks = std::move(hooks); }
   void SetWindowEffects(IacWindowEffects* effects) { WindowEffects = effects; }
+  IacSkinListController* SkinList() const { return SkinListController.get(); }
+
+  // The skin list's names, sorted into sl (with each one's preview index when asked for);
+  // the answer is the first name in the list's own order (internal skins first). The
+  // external names are the package files; a manager that shares the default manager's
+  // folder takes them from its list.
+  std::string GetSkinNames(std::vector<TacSkinNameItem>& sl, bool CreateDataObject = false,
+                           TacSkinTypes SkinType = stAllSkins);
+  std::string GetExternalSkinNames(std::vector<TacSkinNameItem>& sl, bool CreateDataObject = false);
+  // A skin of the list picked at random; empty without any.
+  std::string GetRandomSkin();
 
   // Lookups. SkinData null means the 96-PPI data; names compare exactly; first match wins.
   int GetSkinIndex(std::string_view SkinSection) override { return GetSkinIndex(SkinSection, nullptr); }

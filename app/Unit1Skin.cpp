@@ -4,12 +4,14 @@
 #include "app/Unit1SkinSettings.h"
 #include "skin/data/acSkinList.h"
 #include "skin/windows/acResourceBytes.h"
+#include "skin/windows/acSysColorHooks.h"
 
 void TForm1::CreateSkinManager() {
   sknmngr1Host = std::make_unique<TacFrameworkHost>(this);
   sknmngr1 = std::make_unique<TsSkinManager>(*sknmngr1Host);
   sknmngr1->SetSkinListController(
       std::make_unique<TacSkinListController>(*sknmngr1, *sknmngr1Host, DefaultSkinListServices(*sknmngr1Host)));
+  sknmngr1->SetSysColorRedirect(MakeSysColorRedirect());  // used only when Options.ChangeSysColors is on
   if (!ApplySknmngr1Settings(*sknmngr1, ProgramResourceData(L"INTERNALSKINS")))
     sknmngr1Host->Errors().ShowError("The program's internal skins are damaged.");
 }

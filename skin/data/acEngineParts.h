@@ -62,6 +62,14 @@ class IacAppHooks {
   virtual void Uninstall() = 0;
 };
 
+// Redirection of the process's system colour functions to the default manager's skin.
+class IacSysColorRedirect {
+ public:
+  virtual ~IacSysColorRedirect() = default;
+  virtual void SetRedirected(bool on) = 0;  // idempotent
+  virtual bool Redirected() const = 0;
+};
+
 class IacWindowEffects {
  public:
   virtual ~IacWindowEffects() = default;

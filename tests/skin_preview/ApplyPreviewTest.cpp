@@ -7,7 +7,7 @@
 #include "skin/data/acPreviewHost.h"
 #include "skin/data/acSkinPreviewApply.h"
 #include "skin/data/acZLibEx.h"
-#include "tests/skin_preview/EditorRecord.h"
+#include "tests/support/EditorRecords.h"
 #include "tests/support/RecordingHost.h"
 #include "tests/support/SlateFixture.h"
 
@@ -20,14 +20,6 @@ std::string SlateOptionsText() {
   RecordingHost host;
   UnpackSkin(SlatePackageBytes(), package, host.Errors());
   return std::string(package.Options->begin(), package.Options->end());
-}
-
-// Slate's options with the window background ("FORM" COLOR) changed.
-std::string WithFormColor(std::string text, std::string_view color) {
-  const size_t form = text.find("[FORM]");
-  const size_t key = text.find("\nCOLOR=", form);
-  const size_t end = text.find_first_of("\r\n", key + 1);
-  return text.replace(key + 1, end - key - 1, "COLOR=" + std::string(color));
 }
 
 TColor FormColor(TsSkinManager& manager) {
@@ -51,7 +43,7 @@ TEST(ApplyPreview, SentOptionsRecolourTheSkinForThisLoadOnly) {
   SlateManager m;
   const TColor original = FormColor(m.manager);
   ASSERT_NE(original, 0x3050A0u);
-  const auto record = EditorRecord(kSlate, "/nowhere/Skins", WithFormColor(SlateOptionsText(), "$3050A0"));
+  const auto record = EditorRecord(kSlate, "/nowhere/Skins", WithSectionKeys(SlateOptionsText(), "FORM", {{"COLOR", "$3050A0"}}));
   const auto preview = AcceptEditorCopyData(kSkinEditorCopyDataKind, record);
   ASSERT_TRUE(preview);
   m.host.broadcasts.clear();

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "skin/data/acPreviewHost.h"
-#include "tests/skin_preview/EditorRecord.h"
+#include "tests/support/EditorRecords.h"
 
 TEST(EditorRecord, ValidRecordGivesItsTexts) {
   const auto bytes = EditorRecord("Ember", "C:\\Skins", "[GLOBALINFO]\r\nVERSION=14.01\r\n");

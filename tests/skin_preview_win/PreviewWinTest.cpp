@@ -1,0 +1,165 @@
+// A skin editor's preview reaching the program's main window from another process.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "app/Startup.h"
+#include "app/Unit1.h"
+#include "skin/data/acSkinErrors.h"
+#include "skin/data/acZLibEx.h"
+#include "skin/data/sSkinManager.h"
+#include "tests/support/EditorRecords.h"
+#include "tests/support/UiDriver.h"
+
+namespace {
+
+constexpr const char* kSlate = "Slate (internal)";
+constexpr TColor kSentColor = 0x3050A0;  // COLORREF, written $3050A0 in the options
+
+std::wstring BesideThisProgram(const wchar_t* name) {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path);
+  return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
+}
+
+// The colour (COLORREF) the window shows at a client point.
+TColor ShownColor(HWND window, POINT at) {
+  HDC dc = GetDC(window);
+  const COLORREF color = GetPixel(dc, at.x, at.y);
+  ReleaseDC(window, dc);
+  return color;
+}
+
+class PreviewWin : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app_ = std::make_unique<marv::Application>();
+    CreateProgramForms(*app_);
+    form_ = static_cast<TForm1*>(app_->MainForm());
+    form_->Show();
+    uitest::PumpFor(200);
+    ASSERT_TRUE(form_->sknmngr1->IsActive());
+    const RECT button = form_->btn1->BoundsRect();
+    face_ = {button.left + 4, (button.top + button.bottom) / 2};  // the face, left of the caption
+    ASSERT_NE(ShownColor(form_->Handle(), face_), kSentColor);
+  }
+  void TearDown() override {
+    app_.reset();
+    DeleteFileW(recordFile_.c_str());
+  }
+
+  TColor ButtonColor() {
+    TsSkinManager& m = *form_->sknmngr1;
+    return m.gd()[static_cast<size_t>(m.GetSkinIndex("SPEEDBUTTON"))].Props[0].Color;
+  }
+  // Slate's options with the speed buttons' face a plain colour instead of a picture.
+  std::string SlateWithPlainButtons() {
+    TacSkinConvertor package;
+    RecordingErrorSink errors;
+    UnpackSkin(form_->sknmngr1->InternalSkins()[0].PackedData, package, errors);
+    const std::string slate(package.Options->begin(), package.Options->end());
+    return WithSectionKeys(slate, "SPEEDBUTTON",
+                           {{"COLOR", "$3050A0"}, {"TRANSPARENCY", "0"}, {"BORDERSMASK", ""}});
+  }
+
+  // Runs the editor double with these bytes while this thread keeps answering messages;
+  // its exit code (the window's answer), or -1.
+  int SendFromEditor(const std::vector<uint8_t>& record) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    recordFile_ = std::wstring(temp) + L"preview-" + std::to_wstring(GetCurrentProcessId()) + L".bin";
+    std::ofstream(std::filesystem::path(recordFile_), std::ios::binary)
+        .write(reinterpret_cast<const char*>(record.data()), static_cast<std::streamsize>(record.size()));
+    std::wstring command = L"\"" + BesideThisProgram(L"skin_editor_double.exe") + L"\" " +
+                           std::to_wstring(reinterpret_cast<uintptr_t>(form_->Handle())) + L" \"" + recordFile_ +
+                           L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return -1;
+    CloseHandle(pi.hThread);
+    const bool ended = uitest::PumpUntil([&] { return WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0; }, 20000);
+    DWORD code = 0;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hProcess);
+    uitest::PumpFor(300);  // the posted SC_APPLYPREVIEW and the repaint
+    return ended ? static_cast<int>(code) : -1;
+  }
+
+  uitest::WindowWatcher watcher_;  // answers the update check's box at the start
+  std::unique_ptr<marv::Application> app_;
+  TForm1* form_ = nullptr;
+  POINT face_{};
+  std::wstring recordFile_;
+};
+
+}  // namespace
+
+TEST_F(PreviewWin, APreviewFromTheEditorRecoloursTheMainWindow) {
+  const int answer = SendFromEditor(EditorRecord(kSlate, "C:\\nowhere", SlateWithPlainButtons()));
+  EXPECT_EQ(answer, 1);
+  EXPECT_EQ(ButtonColor(), kSentColor);
+  EXPECT_EQ(ShownColor(form_->Handle(), face_), kSentColor);
+  EXPECT_EQ(form_->sknmngr1->SkinDirectory(), "C:\\nowhere");
+}
+
+TEST_F(PreviewWin, AShortRecordChangesNothing) {
+  const TColor before = ButtonColor();
+  const TColor shown = ShownColor(form_->Handle(), face_);
+  auto record = EditorRecord(kSlate, "C:\\nowhere", SlateWithPlainButtons());
+  record.resize(100);  // starts with the magic, ends long before the record does
+  EXPECT_EQ(SendFromEditor(record), 0);
+  EXPECT_EQ(ButtonColor(), before);
+  EXPECT_EQ(ShownColor(form_->Handle(), face_), shown);
+  EXPECT_NE(form_->sknmngr1->SkinDirectory(), "C:\\nowhere");
+}
+
+namespace {
+
+bool FirstArgumentIsPreviewHost() {
+  int count = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  const bool host = count > 1 && std::wstring(argv[1]) == L"/acpreview";
+  LocalFree(argv);
+  return host;
+}
+
+}  // namespace
+
+TEST_F(PreviewWin, WithoutAcpreviewTheEditorsQuestionIsNotAnswered) {
+  EXPECT_EQ(SendMessageW(form_->Handle(), 0xA400, 4, 0), 0);
+}
+
+// Runs as the child of StartedAsPreviewHostWithoutAnEditor, with "/acpreview" first.
+TEST_F(PreviewWin, PreviewHostChild) {
+  if (!FirstArgumentIsPreviewHost()) GTEST_SKIP() << "runs as the child of StartedAsPreviewHostWithoutAnEditor";
+  EXPECT_TRUE(IsWindowVisible(form_->Handle()));
+  EXPECT_EQ(SendMessageW(form_->Handle(), 0xA400, 4, 0), 1);  // "are you there?"
+  EXPECT_EQ(SendMessageW(form_->Handle(), 0xA400, 3, 0), 0);  // passed on to the form
+  SendMessageW(form_->Handle(), 0xA400, 1, 0);                  // "close"
+  uitest::PumpFor(200);
+  EXPECT_FALSE(IsWindowVisible(form_->Handle()));
+}
+
+TEST(PreviewHost, StartedAsPreviewHostWithoutAnEditorStartsNormallyAndAnswersTheEditor) {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring command = L"\"" + std::wstring(self) + L"\" /acpreview --gtest_filter=PreviewWin.PreviewHostChild";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION child{};
+  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child));
+  ASSERT_EQ(WaitForSingleObject(child.hProcess, 60000), WAIT_OBJECT_0);
+  DWORD code = 1;
+  GetExitCodeProcess(child.hProcess, &code);
+  CloseHandle(child.hThread);
+  CloseHandle(child.hProcess);
+  EXPECT_EQ(code, 0u) << "the preview host answered wrongly";
+}

@@ -7,12 +7,18 @@
 
 namespace {
 
-// Two internal skins and a folder of two packages with a folder between them.
-void FillSource(ListedManager& m) {
-  m.AddInternal("One (internal)");
-  m.AddInternal("Two (internal)");
-  m.folder.entries = {{"b.asz", false}, {"sub", true}, {"a.asz", false}};
-}
+// Two internal skins and a folder of two packages with a folder between them, and a
+// control that listens from before the filling starts.
+struct FillingList : ListedManager {
+  RecordingClient control;
+  FillingList() {
+    AddInternal("One (internal)");
+    AddInternal("Two (internal)");
+    folder.entries = {{"b.asz", false}, {"sub", true}, {"a.asz", false}};
+    list->AddControl(&control);
+    control.received.clear();
+  }
+};
 
 int Loadings(const RecordingHost& host, intptr_t lParam) {
   int n = 0;
@@ -23,12 +29,7 @@ int Loadings(const RecordingHost& host, intptr_t lParam) {
 }  // namespace
 
 TEST(SkinListFill, AddsOneSkinPerStepOfAtLeastTwelveMilliseconds) {
-  ListedManager m;
-  FillSource(m);
-  RecordingClient control;
-  m.list->AddControl(&control);
-  control.received.clear();
-
+  FillingList m;
   m.list->StartBackgroundScan();
   EXPECT_EQ(Loadings(m.host, 1), 1);
   EXPECT_EQ(m.timer.interval, 12);
@@ -55,16 +56,12 @@ TEST(SkinListFill, AddsOneSkinPerStepOfAtLeastTwelveMilliseconds) {
   EXPECT_FALSE(m.timer.Running());
   EXPECT_FALSE(m.list->UpdateNeeded());
   EXPECT_EQ(ListedNames(*m.list), (std::vector<std::string>{"One (internal)", "Two (internal)", "b", "a"}));
-  EXPECT_EQ(control.received, std::vector<std::string>{"send 75"});
+  EXPECT_EQ(m.control.received, std::vector<std::string>{"send 75"});
   EXPECT_EQ(Loadings(m.host, 0), 0);
 }
 
 TEST(SkinListFill, NeedingTheListFinishesTheFillingAtOnce) {
-  ListedManager m;
-  FillSource(m);
-  RecordingClient control;
-  m.list->AddControl(&control);
-  control.received.clear();
+  FillingList m;
   m.list->StartBackgroundScan();
   m.timer.Tick(12);
   ASSERT_EQ(m.list->Entries().size(), 1u);
@@ -76,30 +73,26 @@ TEST(SkinListFill, NeedingTheListFinishesTheFillingAtOnce) {
   EXPECT_EQ(ListedNames(*m.list), (std::vector<std::string>{"One (internal)", "Two (internal)", "b", "a"}));
   EXPECT_FALSE(m.timer.Running());
   EXPECT_EQ(Loadings(m.host, 0), 1);
-  EXPECT_EQ(control.received, std::vector<std::string>{"send 75"});
+  EXPECT_EQ(m.control.received, std::vector<std::string>{"send 75"});
   m.timer.Tick(50);  // nothing is left to run
   EXPECT_EQ(m.list->Entries().size(), 4u);
 }
 
 TEST(SkinListFill, WithoutPackageFilesTheFillingEndsAfterTheInternalSkins) {
-  ListedManager m;
-  FillSource(m);
+  FillingList m;
   m.manager->SetSkinsFilter({sfiInternal});
-  RecordingClient control;
-  m.list->AddControl(&control);
-  control.received.clear();
+  m.control.received.clear();
   m.list->StartBackgroundScan();
   for (int i = 0; i < 3; ++i) m.timer.Tick(12);
   EXPECT_EQ(ListedNames(*m.list), (std::vector<std::string>{"One (internal)", "Two (internal)"}));
   EXPECT_FALSE(m.timer.Running());
   EXPECT_FALSE(m.list->UpdateNeeded());
-  EXPECT_EQ(control.received, std::vector<std::string>{"send 75"});
+  EXPECT_EQ(m.control.received, std::vector<std::string>{"send 75"});
   EXPECT_EQ(m.folder.searchesOpened, 0);
 }
 
 TEST(SkinListFill, ChangingTheFolderRestartsAndDestroyingStopsTheFilling) {
-  ListedManager m;
-  FillSource(m);
+  FillingList m;
   m.list->StartBackgroundScan();
   m.timer.Tick(12);
   m.manager->SetSkinDirectory("/elsewhere");

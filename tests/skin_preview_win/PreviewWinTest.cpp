@@ -6,16 +6,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 
-#include "app/Startup.h"
-#include "app/Unit1.h"
 #include "skin/data/acSkinErrors.h"
 #include "skin/data/acZLibEx.h"
-#include "skin/data/sSkinManager.h"
 #include "tests/support/EditorRecords.h"
-#include "tests/support/UiDriver.h"
+#include "tests/support/ProgramForms.h"
 
 namespace {
 
@@ -37,21 +33,25 @@ TColor ShownColor(HWND window, POINT at) {
   return color;
 }
 
-class PreviewWin : public ::testing::Test {
+bool FirstArgumentIsPreviewHost() {
+  int count = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  const bool host = count > 1 && std::wstring(argv[1]) == L"/acpreview";
+  LocalFree(argv);
+  return host;
+}
+
+class PreviewWin : public ProgramFormsTest {
  protected:
   void SetUp() override {
-    app_ = std::make_unique<marv::Application>();
-    CreateProgramForms(*app_);
-    form_ = static_cast<TForm1*>(app_->MainForm());
-    form_->Show();
-    uitest::PumpFor(200);
-    ASSERT_TRUE(form_->sknmngr1->IsActive());
+    ProgramFormsTest::SetUp();
+    if (HasFatalFailure()) return;
     const RECT button = form_->btn1->BoundsRect();
     face_ = {button.left + 4, (button.top + button.bottom) / 2};  // the face, left of the caption
     ASSERT_NE(ShownColor(form_->Handle(), face_), kSentColor);
   }
   void TearDown() override {
-    app_.reset();
+    ProgramFormsTest::TearDown();
     DeleteFileW(recordFile_.c_str());
   }
 
@@ -69,33 +69,22 @@ class PreviewWin : public ::testing::Test {
                            {{"COLOR", "$3050A0"}, {"TRANSPARENCY", "0"}, {"BORDERSMASK", ""}});
   }
 
-  // Runs the editor double with these bytes while this thread keeps answering messages;
-  // its exit code (the window's answer), or -1.
+  // The editor double sends these bytes to the main window; its exit code (the window's
+  // answer), or -1.
   int SendFromEditor(const std::vector<uint8_t>& record) {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     recordFile_ = std::wstring(temp) + L"preview-" + std::to_wstring(GetCurrentProcessId()) + L".bin";
     std::ofstream(std::filesystem::path(recordFile_), std::ios::binary)
         .write(reinterpret_cast<const char*>(record.data()), static_cast<std::streamsize>(record.size()));
-    std::wstring command = L"\"" + BesideThisProgram(L"skin_editor_double.exe") + L"\" " +
-                           std::to_wstring(reinterpret_cast<uintptr_t>(form_->Handle())) + L" \"" + recordFile_ +
-                           L"\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return -1;
-    CloseHandle(pi.hThread);
-    const bool ended = uitest::PumpUntil([&] { return WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0; }, 20000);
-    DWORD code = 0;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hProcess);
+    const int answer =
+        RunAndPump(L"\"" + BesideThisProgram(L"skin_editor_double.exe") + L"\" " +
+                       std::to_wstring(reinterpret_cast<uintptr_t>(form_->Handle())) + L" \"" + recordFile_ + L"\"",
+                   20000);
     uitest::PumpFor(300);  // the posted SC_APPLYPREVIEW and the repaint
-    return ended ? static_cast<int>(code) : -1;
+    return answer;
   }
 
-  uitest::WindowWatcher watcher_;  // answers the update check's box at the start
-  std::unique_ptr<marv::Application> app_;
-  TForm1* form_ = nullptr;
   POINT face_{};
   std::wstring recordFile_;
 };
@@ -121,18 +110,6 @@ TEST_F(PreviewWin, AShortRecordChangesNothing) {
   EXPECT_NE(form_->sknmngr1->SkinDirectory(), "C:\\nowhere");
 }
 
-namespace {
-
-bool FirstArgumentIsPreviewHost() {
-  int count = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-  const bool host = count > 1 && std::wstring(argv[1]) == L"/acpreview";
-  LocalFree(argv);
-  return host;
-}
-
-}  // namespace
-
 TEST_F(PreviewWin, WithoutAcpreviewTheEditorsQuestionIsNotAnswered) {
   EXPECT_EQ(SendMessageW(form_->Handle(), 0xA400, 4, 0), 0);
 }
@@ -149,17 +126,6 @@ TEST_F(PreviewWin, PreviewHostChild) {
 }
 
 TEST(PreviewHost, StartedAsPreviewHostWithoutAnEditorStartsNormallyAndAnswersTheEditor) {
-  wchar_t self[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring command = L"\"" + std::wstring(self) + L"\" /acpreview --gtest_filter=PreviewWin.PreviewHostChild";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION child{};
-  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child));
-  ASSERT_EQ(WaitForSingleObject(child.hProcess, 60000), WAIT_OBJECT_0);
-  DWORD code = 1;
-  GetExitCodeProcess(child.hProcess, &code);
-  CloseHandle(child.hThread);
-  CloseHandle(child.hProcess);
-  EXPECT_EQ(code, 0u) << "the preview host answered wrongly";
+  EXPECT_EQ(RunAndPump(QuotedThisProgram() + L" /acpreview --gtest_filter=PreviewWin.PreviewHostChild"), 0)
+      << "the preview host answered wrongly";
 }

@@ -5,15 +5,11 @@
 
 #include <array>
 #include <cstring>
-#include <memory>
 #include <vector>
 
-#include "app/Startup.h"
-#include "app/Unit1.h"
 #include "skin/base/acColorMix.h"
-#include "skin/data/sSkinManager.h"
 #include "skin/windows/acImportPatch.h"
-#include "tests/support/UiDriver.h"
+#include "tests/support/ProgramForms.h"
 
 namespace {
 
@@ -65,22 +61,11 @@ COLORREF BrushColor(HBRUSH brush) {
   return info.lbColor;
 }
 
-class SysColorsWin : public ::testing::Test {
+// The program starts in each test, after the test has looked at the functions.
+class SysColorsWin : public ProgramFormsTest {
  protected:
-  void StartProgram() {
-    app_ = std::make_unique<marv::Application>();
-    CreateProgramForms(*app_);
-    form_ = static_cast<TForm1*>(app_->MainForm());
-    form_->Show();
-    SetForegroundWindow(form_->Handle());
-    uitest::PumpFor(200);
-    ASSERT_TRUE(form_->sknmngr1->IsActive());
-  }
-  void TearDown() override { app_.reset(); }
-
-  uitest::WindowWatcher watcher_;  // answers the update check's box at the start
-  std::unique_ptr<marv::Application> app_;
-  TForm1* form_ = nullptr;
+  void SetUp() override {}
+  void StartProgram() { ProgramFormsTest::SetUp(); }
 };
 
 }  // namespace

@@ -123,3 +123,17 @@ TEST_F(SysColorsWin, OnRemovingTheSkinGivesTheSystemsAnswersBack) {
   EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), systemShadow);
   EXPECT_TRUE(Observe() == before);
 }
+
+TEST_F(SysColorsWin, OnWithoutAVisibleActiveFormGetSysColorAnswersAsTheSystem) {
+  StartProgram();
+  const DWORD systemShadow = SystemSysColor(COLOR_BTNSHADOW);
+  form_->sknmngr1->Options().SetChangeSysColors(true);
+  ASSERT_NE(GetSysColor(COLOR_BTNSHADOW), systemShadow);
+  ShowWindow(form_->Handle(), SW_HIDE);
+  uitest::PumpFor(50);
+  EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), systemShadow);
+  ShowWindow(form_->Handle(), SW_SHOW);
+  SetForegroundWindow(form_->Handle());
+  uitest::PumpFor(50);
+  EXPECT_NE(GetSysColor(COLOR_BTNSHADOW), systemShadow);
+}

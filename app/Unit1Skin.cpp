@@ -3,12 +3,17 @@
 #include "app/Unit1.h"
 #include "app/Unit1SkinSettings.h"
 #include "framework/Application.h"
+#include "skin/data/acSkinList.h"
 #include "skin/forms/acEngineHooks.h"
 #include "skin/windows/acResourceBytes.h"
+#include "skin/windows/acSysColorHooks.h"
 
 void TForm1::CreateSkinManager() {
   sknmngr1Host = std::make_unique<TacFrameworkHost>(this);
   sknmngr1 = std::make_unique<TsSkinManager>(*sknmngr1Host);
+  sknmngr1->SetSkinListController(
+      std::make_unique<TacSkinListController>(*sknmngr1, *sknmngr1Host, DefaultSkinListServices(*sknmngr1Host)));
+  sknmngr1->SetSysColorRedirect(MakeSysColorRedirect());  // used only when Options.ChangeSysColors is on
   if (marv::Application* app = marv::Application::Current()) AttachWindowSkinning(*sknmngr1, *app);
   if (!ApplySknmngr1Settings(*sknmngr1, ProgramResourceData(L"INTERNALSKINS")))
     sknmngr1Host->Errors().ShowError("The program's internal skins are damaged.");

@@ -36,3 +36,12 @@ function(marv_test name)
     WORKING_DIRECTORY ${MARV_TEST_BIN}
     PROPERTIES TIMEOUT ${T_TIMEOUT})
 endfunction()
+
+# A Windows test program that carries the program's internal skins: its resource script
+# `rc` includes the generated SlateSkin.rc, whose stored skin the native tool build makes.
+function(marv_test_embeds_program_skins target rc)
+  target_include_directories(${target} PRIVATE ${CMAKE_BINARY_DIR}/resources/skins/rc)
+  add_dependencies(${target} host_tools)
+  set_source_files_properties(${rc} PROPERTIES
+    OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/host-tools/resources/skins/Slate.stored)
+endfunction()

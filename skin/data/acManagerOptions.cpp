@@ -29,6 +29,9 @@ void TacButtonsSupport::SetOldGlyphsMode(bool v) {
   owner_.OptionChanged(TacOptionChange::OldGlyphs);
 }
 
+void TacOptions::SetChangeSysColors(bool v) {
+  if (Store(changeSysColors_, v)) owner_.OptionChanged(TacOptionChange::ChangeSysColors);
+}
 void TacOptions::SetDrawNonClientArea(bool v) {
   if (Store(drawNonClientArea_, v)) owner_.OptionChanged(TacOptionChange::DrawNonClientArea);
 }

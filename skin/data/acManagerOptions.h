@@ -37,6 +37,7 @@ enum class TacOptionChange {
   DrawNonClientArea,  // Options.DrawNonClientArea
   FontMode,           // Fonts.MainMode
   MainFont,           // Fonts.MainFont
+  ChangeSysColors,    // Options.ChangeSysColors
 };
 
 class IacOptionsOwner {
@@ -148,7 +149,6 @@ enum TacGroupBoxStyle : uint8_t { gsStandard, gsCard };
 class TacOptions {
  public:
   explicit TacOptions(IacOptionsOwner& owner) : owner_(owner) {}
-  bool ChangeSysColors = false;
   bool CheckEmptyAlpha = false;
   bool NativeBordersMaximized = false;
   bool NoMouseHover = false;
@@ -158,6 +158,9 @@ class TacOptions {
 
   bool DrawNonClientArea() const { return drawNonClientArea_; }
   void SetDrawNonClientArea(bool v);
+  // System colour functions answer from the skin (off in the program).
+  bool ChangeSysColors() const { return changeSysColors_; }
+  void SetChangeSysColors(bool v);
   TacArrowsStyle ArrowsStyle() const { return arrowsStyle_; }
   void SetArrowsStyle(TacArrowsStyle v);
   TacGroupBoxStyle GroupBoxStyle() const { return groupBoxStyle_; }
@@ -171,6 +174,7 @@ class TacOptions {
   friend class TsSkinManager;
   IacOptionsOwner& owner_;
   bool drawNonClientArea_ = true;
+  bool changeSysColors_ = false;
   TacArrowsStyle arrowsStyle_ = arsDefault;
   TacGroupBoxStyle groupBoxStyle_ = gsStandard;
   TacScaleMode scaleMode_ = smVCL;

@@ -25,6 +25,8 @@ class TacOpenSkin {
   ~TacOpenSkin();
 
   const TacOptionsFile& Options() const { return options_; }
+  // Reads these options instead of the skin's own file (a preview from a skin editor).
+  void UseOptionsText(std::string text) { options_ = TacOptionsFile(std::move(text)); }
   bool IsPacked() const { return !folder_; }
   // The bytes of a file the options name (compared upper-cased), or nullopt.
   std::optional<std::span<const uint8_t>> FindEntry(std::string_view upperName) const;

@@ -260,6 +260,10 @@ void TsSkinManager::OptionChanged(TacOptionChange change) {
           break;
       }
       break;
+    case TacOptionChange::ChangeSysColors:
+      if (SysColors && IsDefault() && !loading_ && IsActive() && GlobalHookInstalled)
+        SysColors->SetRedirected(FOptions.ChangeSysColors());
+      break;
     case TacOptionChange::MainFont:
       if (!loading_ && FFonts.MainMode() == fmCustom) ChangeAppFont(FFonts.MainFont(), true);
       break;
@@ -275,14 +279,16 @@ void TsSkinManager::StoredSkinUpdated() {
 }
 
 void TsSkinManager::InstallHook() {
-  if (GlobalHookInstalled || !AppHooks) return;
-  AppHooks->Install();
+  if (GlobalHookInstalled) return;
+  if (AppHooks) AppHooks->Install();
+  if (SysColors && FOptions.ChangeSysColors()) SysColors->SetRedirected(true);
   GlobalHookInstalled = true;
 }
 
 void TsSkinManager::UnInstallHook() {
   if (!GlobalHookInstalled) return;
   if (AppHooks) AppHooks->Uninstall();
+  if (SysColors) SysColors->SetRedirected(false);
   GlobalHookInstalled = false;
 }
 

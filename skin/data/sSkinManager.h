@@ -21,6 +21,7 @@
 #include "skin/data/acManagerOptions.h"
 #include "skin/data/acOpenSkin.h"
 #include "skin/data/acScaleMode.h"
+#include "skin/data/acShowState.h"
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinEngine.h"
 #include "skin/data/acSkinManagerView.h"
@@ -41,7 +42,6 @@ enum TacManagerStateValue : uint8_t {
 };
 enum TacSkinningRule : uint8_t { srStdForms, srStdDialogs, srThirdParty };
 enum TacSkinsFilterValue : uint8_t { sfiInternal, sfiExternal };
-enum TacShowAction : uint8_t { saIgnore, saRestore, saMinimize, saMaximize };
 
 // What the manager knows of the active skin besides its tables.
 struct TacSkinCommonInfo {
@@ -173,7 +173,19 @@ class TsSkinManager final : public IacSkinSource,
   void SetMenuSkinning(std::unique_ptr<IacMenuSkinning> menus) { FSkinableMenus = std::move(menus); }
   void SetSkinListController(std::unique_ptr<IacSkinListController> list) { SkinListController = std::move(list); }
   void SetAppHooks(std::unique_ptr<IacAppHooks> hooks) { AppHooks = std::move(hooks); }
+  void SetSysColorRedirect(std::unique_ptr<IacSysColorRedirect> redirect) { SysColors = std::move(redirect); }
   void SetWindowEffects(IacWindowEffects* effects) { WindowEffects = effects; }
+  IacSkinListController* SkinList() const { return SkinListController.get(); }
+
+  // The skin list's names, sorted into sl (with each one's preview index when asked for);
+  // the answer is the first name in the list's own order (internal skins first). The
+  // external names are the package files; a manager that shares the default manager's
+  // folder takes them from its list.
+  std::string GetSkinNames(std::vector<TacSkinNameItem>& sl, bool CreateDataObject = false,
+                           TacSkinTypes SkinType = stAllSkins);
+  std::string GetExternalSkinNames(std::vector<TacSkinNameItem>& sl, bool CreateDataObject = false);
+  // A skin of the list picked at random; empty without any.
+  std::string GetRandomSkin();
 
   // Lookups. SkinData null means the 96-PPI data; names compare exactly; first match wins.
   int GetSkinIndex(std::string_view SkinSection) override { return GetSkinIndex(SkinSection, nullptr); }
@@ -246,6 +258,9 @@ class TsSkinManager final : public IacSkinSource,
   void ResetSkinData();
   void InstallHook();
   void UnInstallHook();
+  // While set, the skin being opened reads this options text instead of its own file
+  // (a skin editor's preview, see ApplySkinPreview).
+  void SetPreviewOptionsText(std::optional<std::string> text) { previewOptions_ = std::move(text); }
   void FlipImages(bool RTL);
 
   // IacSkinSource: what each density's data reads while it is built.
@@ -265,7 +280,7 @@ class TsSkinManager final : public IacSkinSource,
 
   TacSet<TacManagerStateValue> ManagerState;
   TacSkinCommonInfo SkinCommonInfo;
-  TacShowAction ShowState = saIgnore;
+  TacShowState ShowState;
   bool NoAutoUpdate = false;
   bool SkinIsPacked = false;
   bool GlobalHookInstalled = false;
@@ -360,6 +375,7 @@ class TsSkinManager final : public IacSkinSource,
   std::vector<std::unique_ptr<TacHeldResource>> EmbeddedFonts;
   std::unique_ptr<IacSkinListController> SkinListController;
   std::unique_ptr<IacAppHooks> AppHooks;
+  std::unique_ptr<IacSysColorRedirect> SysColors;
   IacWindowEffects* WindowEffects = nullptr;
   std::optional<PixelImage> MasterBitmap_;
   TacPalette Palette_{};
@@ -373,6 +389,7 @@ class TsSkinManager final : public IacSkinSource,
   std::vector<FlippedPicture> flippedPictures_;  // mirrored while msRTLFlipped holds
   RecordingErrorSink pendingErrors_;  // shown when a skin change is over
   bool versionWarningDue_ = false;
+  std::optional<std::string> previewOptions_;
 };
 
 // Pixels per inch to draw a control at: the mode's when it decides, else `controlPPI`

@@ -6,6 +6,7 @@
 #include "skin/data/acSkinLoadError.h"
 #include "skin/data/acSysColorMap.h"
 #include "skin/data/acZLibExNames.h"
+#include "skin/data/acPreviewHost.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/data/sSkinManagerState.h"
 
@@ -106,8 +107,7 @@ void TsSkinManager::LoadCommonInfo() {
 // A skin newer than this engine knows is used anyway, after a warning.
 void TsSkinManager::CheckVersion() {
   if (SkinCommonInfo.VersionIsNumber && SkinCommonInfo.Version <= kNewestSupportedSkin) return;
-  const std::vector<std::string> arguments = host_.ProgramArguments();
-  if (!arguments.empty() && arguments.front() == "/acpreview") return;
+  if (IsPreviewHostArgument(host_.ProgramArguments())) return;
   versionWarningDue_ = true;
 }
 

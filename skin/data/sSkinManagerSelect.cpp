@@ -109,6 +109,7 @@ bool TsSkinManager::LoadSelectedSkin(const std::string& oldName) {
       case OpenResult::Opened:
         break;
     }
+    if (previewOptions_) SkinFile->UseOptionsText(*previewOptions_);
     if (SkinFile->Options().Sections().empty()) throw SkinLoadError(InternalFormatErrorText(FSkinName));
     LoadFonts();
     LoadCommonInfo();

@@ -1,7 +1,11 @@
 #include "skin/forms/acAppWindowHook.h"
 
 #include "framework/Application.h"
+#include "framework/Form.h"
+#include "skin/base/acSkinCommands.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/windows/acFrameworkHost.h"
+#include "skin/windows/acSkinEditorLink.h"
 
 bool PostDeferredMenuBorder(HWND target, UINT message, LPARAM lParam) {
   MSG waiting;
@@ -11,7 +15,9 @@ bool PostDeferredMenuBorder(HWND target, UINT message, LPARAM lParam) {
 }
 
 TacAppWindowHook::TacAppWindowHook(marv::Application& app, TsSkinManager& manager, IacDeferredMenuBorders* borders)
-    : manager_(manager), borders_(borders) {
+    : manager_(manager),
+      borders_(borders),
+      previewHost_(ProcessArguments(), std::make_unique<TacSkinEditorWindowLink>()) {
   hookId_ = app.HookMainWindow([this](marv::Message& m) { return OnMessage(m); });
 }
 
@@ -21,13 +27,39 @@ TacAppWindowHook::~TacAppWindowHook() {
 }
 
 bool TacAppWindowHook::OnMessage(marv::Message& m) {
+  if (previewHost_.OnMessage(m, MainWindow())) return true;
   switch (m.Msg) {
     case WM_ACMENUBORDER:
     case WM_ACMENUWINDOWBORDER:
       return DeferredMenuBorder(m);
+    case WM_COPYDATA:
+      return MainWindow() && preview_.OnCopyData(m, MainWindow());
+    case WM_SKINCOMMAND:
+      return SkinCommand(m);
+    case WM_THEMECHANGED:
+      return true;  // the skin draws the windows, not the system's theme
+    case marv::CM_ACTIVATE:
+      RepaintForms();
+      return false;
     default:
       return false;
   }
+}
+
+bool TacAppWindowHook::SkinCommand(marv::Message& m) {
+  return SkinCommandOf(m.WParam) == SC_APPLYPREVIEW && preview_.OnApply(m);
+}
+
+HWND TacAppWindowHook::MainWindow() {
+  marv::Application* app = marv::Application::Current();
+  return app && app->MainForm() ? app->MainForm()->Handle() : nullptr;
+}
+
+void TacAppWindowHook::RepaintForms() {
+  marv::Application* app = marv::Application::Current();
+  if (!app) return;
+  for (const auto& form : app->Forms())
+    if (form->Handle()) SendMessageW(form->Handle(), WM_SKINCOMMAND, SkinCommandWParam(SC_REPAINT), 0);
 }
 
 bool TacAppWindowHook::DeferredMenuBorder(marv::Message& m) {

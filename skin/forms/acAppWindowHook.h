@@ -11,6 +11,8 @@
 #include <cstdint>
 
 #include "framework/Messages.h"
+#include "skin/forms/acPreviewHostWindow.h"
+#include "skin/forms/acPreviewReceiver.h"
 
 class TsSkinManager;
 namespace marv {
@@ -46,8 +48,13 @@ class TacAppWindowHook {
  private:
   bool OnMessage(marv::Message& m);
   bool DeferredMenuBorder(marv::Message& m);
+  bool SkinCommand(marv::Message& m);
+  void RepaintForms();
+  static HWND MainWindow();
 
   TsSkinManager& manager_;
   IacDeferredMenuBorders* borders_;
+  TacPreviewReceiver preview_{manager_};  // a skin editor's live preview
+  TacPreviewHostWindow previewHost_;      // "/acpreview": the main form offered to the editor
   int hookId_ = 0;
 };

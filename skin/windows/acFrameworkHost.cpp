@@ -58,7 +58,9 @@ void TacFrameworkHost::ShowInfo(std::string_view text) {
   MessageBoxW(GetActiveWindow(), message.c_str(), ProgramTitle().c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
-std::vector<std::string> TacFrameworkHost::ProgramArguments() const {
+std::vector<std::string> TacFrameworkHost::ProgramArguments() const { return ProcessArguments(); }
+
+std::vector<std::string> ProcessArguments() {
   int count = 0;
   LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::string> arguments;

@@ -11,6 +11,9 @@ namespace marv {
 class Form;
 }
 
+// The process's arguments after the program's path, as UTF-8.
+std::vector<std::string> ProcessArguments();
+
 class TacFrameworkHost final : public IacManagerHost {
  public:
   // `owner` is the form the manager belongs to (null: none).

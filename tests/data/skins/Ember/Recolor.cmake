@@ -1,0 +1,20 @@
+# cmake -DSOURCE=<Options.dat> -DTABLE=<Recolor.txt> -DOUT=<Options.dat> -P Recolor.cmake
+# Writes SOURCE with every colour of TABLE replaced at once (a colour that another line
+# produces is not replaced again) and Ember's description.
+file(READ ${SOURCE} text)
+file(STRINGS ${TABLE} lines REGEX "^\\$")
+set(n 0)
+set(targets)
+foreach(line ${lines})
+  string(REGEX MATCH "^(\\$[0-9A-F]+) (\\$[0-9A-F]+)" pair "${line}")
+  string(REPLACE "${CMAKE_MATCH_1}" "@COLOUR${n}@" text "${text}")
+  list(APPEND targets "${CMAKE_MATCH_2}")
+  math(EXPR n "${n} + 1")
+endforeach()
+set(i 0)
+foreach(target ${targets})
+  string(REPLACE "@COLOUR${i}@" "${target}" text "${text}")
+  math(EXPR i "${i} + 1")
+endforeach()
+string(REGEX REPLACE "\nDESCRIPTION=[^\n]*" "\nDESCRIPTION=Ember: the tests' dark skin with an orange accent" text "${text}")
+file(WRITE ${OUT} "${text}")

@@ -74,7 +74,7 @@ void Mirror(const PixelBuffer& bmp) {
 std::vector<TRect> BorderCornerRects(const TacSkinData& data, int maskIndex, TSize size) {
   std::vector<TRect> rects;
   const TacMaskImage mask = MaskImageOf(data, maskIndex);
-  if (!mask.Valid() || mask.Masked()) return rects;
+  if (!mask.Valid()) return rects;
   for (int row = 0; row < std::min(mask.WT, size.cy); ++row) AddRowRuns(mask, mask.R.Top + row, row, size.cx, rects);
   for (int row = 0; row < std::min(mask.WB, size.cy); ++row)
     AddRowRuns(mask, mask.R.Top + mask.Height - 1 - row, size.cy - 1 - row, size.cx, rects);

@@ -146,3 +146,35 @@ TEST_F(MenuItemPaintTest, TheDefaultItemIsBold) {
 }
 
 }  // namespace
+
+// Items of a main-menu line.
+#include "skin/forms/logic/acMenuLineItem.h"
+
+namespace {
+
+TEST(MenuLineItem, SizeIsTheCaptionWithoutAcceleratorsAndTheImage) {
+  TacTextRecorder painter;
+  TacFont font;
+  font.Height = -12;
+  EXPECT_EQ(MeasureMenuLineItem(u"&File", 0, 20, painter, font), (TSize{24, 19}));
+  EXPECT_EQ(MeasureMenuLineItem(u"&File", 16, 20, painter, font), (TSize{24 + 16 + 6, 19}));
+}
+
+TEST(MenuLineItem, HotAndOpenItemsTakeTheMenuItemLookOverTheLine) {
+  const LoadedModel skin = LoadMenuSkin(96);
+  PixelImage line(100, 19, MakePixel(1, 2, 3));
+  TacTextRecorder painter;
+  TacFont font;
+  font.Height = -12;
+  const TRect item{10, 0, 40, 19};
+  const PixelImage normal = PaintMenuLineItem(*skin.Data, line.view(), item, u"&File", TacMenuLineState::Normal, true,
+                                              font, painter);
+  const PixelImage hot =
+      PaintMenuLineItem(*skin.Data, line.view(), item, u"&File", TacMenuLineState::Hot, true, font, painter);
+  EXPECT_EQ(normal.at(0, 0), MakePixel(1, 2, 3));
+  EXPECT_EQ(PixelToColor(hot.at(0, 0)), kHot);
+  ASSERT_EQ(painter.calls.size(), 2u);
+  EXPECT_TRUE(painter.calls[0].Format & tfCenter);
+}
+
+}  // namespace

@@ -183,6 +183,27 @@ TEST_F(AppMenuTest, ChoosingUninstallByClickAndByKeyboardStillRunsTheAction) {
   }
 }
 
+TEST_F(AppMenuTest, RemovingTheSkinTakesOnlyOurHandlersAndTheSystemDrawsTheMenuAgain) {
+  int ownDraws = 0;
+  form_->N1->OnAdvancedDrawItem = [&](marv::MenuItem&, HDC, const RECT&, UINT) { ++ownDraws; };
+  form_->sknmngr1->SetActive(false);
+  EXPECT_FALSE(form_->pm1->OwnerDraw);
+  EXPECT_FALSE(form_->p1->OnMeasureItem);
+  EXPECT_FALSE(form_->p1->OnAdvancedDrawItem);
+  EXPECT_TRUE(form_->N1->OnAdvancedDrawItem);  // the application's own stays
+  bool adopted = true;
+  WithOpenMenu([&](HWND menu) { adopted = Menus().Adopted(menu); });
+  EXPECT_FALSE(adopted);
+  EXPECT_EQ(ownDraws, 0);  // not owner-drawn without a skin
+
+  form_->sknmngr1->SetActive(true);
+  EXPECT_TRUE(form_->pm1->OwnerDraw);
+  EXPECT_TRUE(form_->p1->OnAdvancedDrawItem);
+  WithOpenMenu([&](HWND menu) { adopted = Menus().Adopted(menu); });
+  EXPECT_TRUE(adopted);
+  EXPECT_GT(ownDraws, 0);  // its own handler draws it
+}
+
 TEST_F(AppMenuTest, AtMostOneDeferredBorderIsQueuedAndAStaleOneIsIgnored) {
   int waiting = 0;
   WithOpenMenu([&](HWND menu) {

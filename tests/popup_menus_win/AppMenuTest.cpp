@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <intrin.h>
-
 #include <functional>
 #include <utility>
 
@@ -16,21 +14,10 @@
 #include "skin/forms/acAppWindowHook.h"
 #include "skin/forms/logic/acMenuItemPaint.h"
 #include "skin/forms/sSkinMenus.h"
+#include "tests/support/GdiObjectCount.h"
 #include "tests/support/MainWindowFixture.h"
 
 namespace {
-
-// Live GDI objects of this process through the PEB's handle table (GetGuiResources
-// answers 0 under Wine): 24-byte entries whose byte 14 holds the object type.
-long CountGdiObjects() {
-  const auto* peb = reinterpret_cast<const uint8_t*>(__readgsqword(0x60));
-  const auto* table = peb ? *reinterpret_cast<const uint8_t* const*>(peb + 0xF8) : nullptr;
-  if (!table) return -1;
-  constexpr int kEntries = 0x10000, kEntrySize = 24, kTypeOffset = 14;
-  long live = 0;
-  for (int i = 0; i < kEntries; ++i) live += table[i * kEntrySize + kTypeOffset] != 0;
-  return live;
-}
 
 BOOL CALLBACK CountWindow(HWND w, LPARAM count) {
   ++*reinterpret_cast<long*>(count);
@@ -222,8 +209,8 @@ TEST_F(AppMenuTest, AtMostOneDeferredBorderIsQueuedAndAStaleOneIsIgnored) {
 TEST_F(AppMenuTest, OpeningAndClosingTheMenuLeaksNoGdiObjectsOrWindows) {
   WithOpenMenu([](HWND) {});  // the first opening makes what stays (fonts, caches)
   uitest::PumpFor(50);
-  const long gdi = CountGdiObjects(), windows = CountThreadWindows();
-  ASSERT_GT(gdi, 0);
+  ASSERT_TRUE(uitest::GdiCountWorks()) << "no way to count this process's GDI objects";
+  const long gdi = uitest::CountGdiObjects(), windows = CountThreadWindows();
   for (int i = 0; i < 500; ++i) {
     form_->pm1->SetTracker([](HMENU menu, POINT at, HWND owner) {
       SetTimer(owner, 77, 1, [](HWND w, UINT, UINT_PTR id, DWORD) {
@@ -235,7 +222,7 @@ TEST_F(AppMenuTest, OpeningAndClosingTheMenuLeaksNoGdiObjectsOrWindows) {
     form_->pm1->Popup(100, 100);
   }
   uitest::PumpFor(50);
-  EXPECT_EQ(CountGdiObjects(), gdi);
+  EXPECT_EQ(uitest::CountGdiObjects(), gdi);
   EXPECT_EQ(CountThreadWindows(), windows);
   EXPECT_EQ(Menus().PopupWindowCount(), 0u);
   EXPECT_FALSE(Menus().MenusOpen());

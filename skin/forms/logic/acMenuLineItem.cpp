@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/data/acSkinData.h"
+#include "skin/forms/logic/acMenuSections.h"
 #include "skin/paint/acBlend.h"
 #include "skin/paint/acSkinnedText.h"
 #include "skin/paint/sGraphUtils.h"
@@ -30,16 +31,13 @@ PixelImage PaintMenuLineItem(const TacSkinData& data, const PixelBuffer& line, T
   CopyBitmapRect(view, {0, 0, item.Width(), item.Height()}, line, {item.Left, item.Top});
   const int index = state == TacMenuLineState::Normal ? 0 : state == TacMenuLineState::Hot ? 1 : 2;
   const int menuItem = data.Sections[ssMenuItem];
-  if (index > 0 && menuItem >= 0 && menuItem < static_cast<int>(data.gd.size())) {
-    TacElementOwnerData owner;
-    owner.Data = &data;
-    owner.Index = menuItem;
-    PaintElement(owner, MakeCacheInfo(view), index, view, {0, 0}, {0, 0, item.Width(), item.Height()}, false);
-  }
+  if (index > 0 && ValidMenuSection(data, menuItem))
+    PaintElement(MenuSectionOwner(data, menuItem), MakeCacheInfo(view), index, view, {0, 0},
+                 {0, 0, item.Width(), item.Height()}, false);
   // The caption in the menu line's colours; a skin without "MENULINE" lends the items'.
   int textSection = data.Sections[ssMenuLine];
-  if (textSection < 0 || textSection >= static_cast<int>(data.gd.size())) textSection = menuItem;
-  if (textSection < 0 || textSection >= static_cast<int>(data.gd.size())) return work;
+  if (!ValidMenuSection(data, textSection)) textSection = menuItem;
+  if (!ValidMenuSection(data, textSection)) return work;
   const int textState = std::min(index, std::max(data.gd[textSection].States - 1, 0));
   WriteSectionText({view, &painter, font}, caption, enabled, data, textState, textSection,
                    tfSingleLine | tfVCenter | tfCenter, {0, 0, item.Width(), item.Height()});

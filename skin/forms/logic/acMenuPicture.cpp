@@ -3,20 +3,12 @@
 #include <algorithm>
 
 #include "skin/data/acSkinData.h"
+#include "skin/forms/logic/acMenuSections.h"
 #include "skin/paint/acBlend.h"
 #include "skin/paint/acNineSlice.h"
 #include "skin/paint/sGraphUtils.h"
 
 namespace {
-
-bool ValidSection(const TacSkinData& data, int index) { return index >= 0 && index < static_cast<int>(data.gd.size()); }
-
-TacElementOwnerData SectionOwner(const TacSkinData& data, int index) {
-  TacElementOwnerData owner;
-  owner.Data = &data;
-  owner.Index = index;
-  return owner;
-}
 
 bool TransparentPixel(const TacMaskImage& mask, uint32_t p) {
   return mask.HasAlpha() ? PixelA(p) == 0 : IsKeyPixel(p);
@@ -37,8 +29,8 @@ void PaintExtraLine(const TacSkinData& data, const TacMenuPictureSpec& spec, con
   const int width = spec.Metrics.ExtraLineWidth;
   const TRect band{border, border, border + width, spec.Size.cy - border};
   if (band.IsEmpty()) return;
-  if (ValidSection(data, spec.ExtraLineSection)) {
-    const TacElementOwnerData owner = SectionOwner(data, spec.ExtraLineSection);
+  if (ValidMenuSection(data, spec.ExtraLineSection)) {
+    const TacElementOwnerData owner = MenuSectionOwner(data, spec.ExtraLineSection);
     PaintElement(owner, MakeCacheInfo(bmp), 0, bmp, {0, 0}, band, false);
   }
   int bottom = band.Bottom - 12;
@@ -56,7 +48,7 @@ void PaintExtraLine(const TacSkinData& data, const TacMenuPictureSpec& spec, con
   PixelImage strip(length, width);
   for (int y = 0; y < width; ++y)
     for (int x = 0; x < length; ++x) strip.at(x, y) = bmp.at(band.Left + y, bottom - 1 - x);
-  const uint32_t color = ValidSection(data, spec.ExtraLineSection)
+  const uint32_t color = ValidMenuSection(data, spec.ExtraLineSection)
                              ? data.gd[spec.ExtraLineSection].Props[0].FontColor.Color
                              : 0;
   spec.Painter->Draw(strip.view(), spec.ExtraLineText, spec.ExtraLineFont, {0, 0, length, width}, color,
@@ -90,15 +82,15 @@ TacMenuPicture BuildMenuPicture(const TacSkinData& data, const TacMenuPictureSpe
   const TRect whole{0, 0, spec.Size.cx, spec.Size.cy};
   const int mainMenu = data.Sections[ssMainMenu];
   int border = 0;
-  if (ValidSection(data, mainMenu)) {
+  if (ValidMenuSection(data, mainMenu)) {
     picture.SkinBorderWidth = SkinBorderWidthOf(data);
     border = picture.SkinBorderWidth;
-    const TacElementOwnerData owner = SectionOwner(data, mainMenu);
+    const TacElementOwnerData owner = MenuSectionOwner(data, mainMenu);
     PaintElementBG(owner, MakeCacheInfo(bmp), 0, bmp, {0, 0}, whole);
-    if (ValidSection(data, spec.IcoLineSection)) {
+    if (ValidMenuSection(data, spec.IcoLineSection)) {
       const int left = border + spec.Metrics.ExtraLineWidth;
       const TRect column{left, border, left + picture.GlyphColumn, spec.Size.cy - border};
-      PaintElement(SectionOwner(data, spec.IcoLineSection), MakeCacheInfo(bmp), 0, bmp, {0, 0}, column, false);
+      PaintElement(MenuSectionOwner(data, spec.IcoLineSection), MakeCacheInfo(bmp), 0, bmp, {0, 0}, column, false);
     }
     const TacMaskImage mask = MaskImageOf(data, data.gd[mainMenu].BorderIndex);
     if (mask.Valid()) {

@@ -2,8 +2,11 @@
 // become the window's region.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "skin/data/acSkinData.h"
 #include "skin/forms/logic/acMenuPicture.h"
+#include "skin/paint/acTextRecorder.h"
 #include "tests/popup_menus/MenuFixture.h"
 
 namespace {
@@ -62,6 +65,39 @@ TEST(MenuPicture, AtHigherDensityTheCornersScaleWithTheMask) {
   EXPECT_EQ(picture.CornerRects.front().Left, 0);
   EXPECT_EQ(picture.CornerRects.front().Top, 0);
   EXPECT_GT(picture.CornerRects.front().Right, 2);  // twice the run at 96
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MenuPicture, TheExtraLineIsABandAtTheLeftWithItsTextWrittenUpwards) {
+  const LoadedModel skin = LoadMenuSkin(96);
+  TacTextRecorder painter;
+  TacMenuPictureSpec spec = Spec({80, 60});
+  spec.Metrics.ExtraLineWidth = 20;
+  spec.ExtraLineSection = skin.Data->Sections[ssMenuCaption];
+  spec.ExtraLineText = u"ABCD";
+  spec.ExtraLineFont.Height = -12;
+  spec.Painter = &painter;
+  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, spec);
+  // The band lies inside the border, 20 pixels wide.
+  EXPECT_EQ(Rgb(picture.Bmp, 3, 3), kCaptionBand);
+  EXPECT_EQ(Rgb(picture.Bmp, 22, 3), kCaptionBand);
+  EXPECT_EQ(Rgb(picture.Bmp, 23, 3), 0xFFFFFFu);
+  // Four 6 x 12 character boxes, turned a quarter left: 12 wide across the band's middle,
+  // stacked upwards from 12 pixels above the bottom edge.
+  ASSERT_EQ(painter.calls.size(), 1u);
+  int inkTop = 60, inkBottom = -1, inkLeft = 80, inkRight = -1;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 3; x < 23; ++x)
+      if (Rgb(picture.Bmp, x, y) == 0) {
+        inkTop = std::min(inkTop, y), inkBottom = std::max(inkBottom, y);
+        inkLeft = std::min(inkLeft, x), inkRight = std::max(inkRight, x);
+      }
+  EXPECT_EQ(inkBottom, 60 - 3 - 12 - 1);
+  EXPECT_GT(inkBottom - inkTop, inkRight - inkLeft);  // taller than wide: written upwards
+  EXPECT_LE(inkRight - inkLeft + 1, 12);
 }
 
 }  // namespace

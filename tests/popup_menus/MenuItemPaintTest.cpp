@@ -77,8 +77,20 @@ TEST_F(MenuItemPaintTest, DisabledItemsAreBlendedWithThePopupPicture) {
   EXPECT_NE(Rgb(item, 29, 11), 0xFFFFFFu);
 }
 
-TEST_F(MenuItemPaintTest, ACheckedItemWithoutAnImageGetsTheBuiltInCheckInItsFontColour) {
+TEST_F(MenuItemPaintTest, ACheckedItemShowsTheSkinsCheckMarkCentredInTheGlyphColumn) {
+  TacMenuItemLook look = Look(u"提示");
+  look.Checked = true;
+  const PixelImage item = Paint(look);
+  // The column is 16 wide from the margin (2): the 3 x 3 mark at 2 + 6.5, 9.5 down.
+  for (int y = 9; y < 12; ++y)
+    for (int x = 8; x < 11; ++x) EXPECT_EQ(Rgb(item, x, y), kCheckMark) << x << "," << y;
+  EXPECT_EQ(Rgb(item, 7, 10), 0xFFFFFFu);
+  EXPECT_EQ(Rgb(item, 11, 10), 0xFFFFFFu);
+}
+
+TEST_F(MenuItemPaintTest, ACheckedRadioItemGetsTheBuiltInDotInItsFontColour) {
   TacMenuItemLook look = Look(u"提示", true);
+  look.Radio = true;  // "RADIOCHECKED" only in the old glyphs mode: our own dot
   const PixelImage unchecked = Paint(look);
   look.Checked = true;
   const PixelImage checked = Paint(look);

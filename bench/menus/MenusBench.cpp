@@ -19,9 +19,9 @@ struct AppMenu {
     font.Height = -12 * ppi / 96;
     glyph = 16 * ppi / 96;
     item = MeasureMenuItem({u"卸载", u"", {glyph, glyph}, true}, metrics, painter, font);
-    spec.Size = PopupSizeOf({{item}, {item}}, metrics.BorderWidth);
-    spec.Metrics = metrics;
-    spec.GlyphWidth = glyph;
+    request.Size = PopupSizeOf({{item}, {item}}, metrics.BorderWidth);
+    request.Metrics = metrics;
+    request.GlyphWidth = glyph;
     style.Metrics = metrics;
   }
   TacMenuItemLook Look(std::u16string caption, bool selected) const {
@@ -44,14 +44,14 @@ struct AppMenu {
   TacFont font;
   int glyph = 16;
   TSize item;
-  TacMenuPictureSpec spec;
+  TacMenuPictureRequest request;
   TacMenuItemStyle style;
 };
 
 void BM_OpenAppMenu(benchmark::State& state) {
   AppMenu menu(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    const TacMenuPicture picture = BuildMenuPicture(menu.data, menu.spec);
+    const TacMenuPicture picture = BuildMenuPicture(menu.data, menu.request);
     PixelImage hot = PaintMenuItem(menu.data, picture, menu.ItemRect(0), menu.Look(u"卸载", true), menu.style, menu.painter);
     PixelImage normal =
         PaintMenuItem(menu.data, picture, menu.ItemRect(1), menu.Look(u"安装", false), menu.style, menu.painter);
@@ -59,13 +59,13 @@ void BM_OpenAppMenu(benchmark::State& state) {
     benchmark::DoNotOptimize(normal.view().pixels);
     menu.painter.calls.clear();
   }
-  state.counters["pixels"] = menu.spec.Size.cx * menu.spec.Size.cy;
+  state.counters["pixels"] = menu.request.Size.cx * menu.request.Size.cy;
 }
 BENCHMARK(BM_OpenAppMenu)->Arg(96)->Arg(192)->Unit(benchmark::kMicrosecond);
 
 void BM_DrawOneItem(benchmark::State& state) {
   AppMenu menu(static_cast<int>(state.range(0)));
-  const TacMenuPicture picture = BuildMenuPicture(menu.data, menu.spec);
+  const TacMenuPicture picture = BuildMenuPicture(menu.data, menu.request);
   for (auto _ : state) {
     PixelImage hot = PaintMenuItem(menu.data, picture, menu.ItemRect(0), menu.Look(u"卸载", true), menu.style, menu.painter);
     benchmark::DoNotOptimize(hot.view().pixels);
@@ -76,7 +76,7 @@ BENCHMARK(BM_DrawOneItem)->Arg(96)->Arg(192)->Unit(benchmark::kMicrosecond);
 
 void BM_MemcpyPopup(benchmark::State& state) {
   AppMenu menu(static_cast<int>(state.range(0)));
-  PixelImage from(menu.spec.Size.cx, menu.spec.Size.cy, 0xFF808080u), to(menu.spec.Size.cx, menu.spec.Size.cy);
+  PixelImage from(menu.request.Size.cx, menu.request.Size.cy, 0xFF808080u), to(menu.request.Size.cx, menu.request.Size.cy);
   for (auto _ : state) {
     std::memcpy(to.view().pixels, from.view().pixels, from.data().size() * sizeof(uint32_t));
     benchmark::DoNotOptimize(to.view().pixels);

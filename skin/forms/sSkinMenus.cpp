@@ -203,14 +203,14 @@ void TsSkinableMenus::EnsurePicture(TacMenuInfo& info, const marv::PopupMenu& me
   if (info.HavePicture) return;
   TacSkinData* data = DataAt(info.Metrics.PPI);
   if (!data) return;
-  TacMenuPictureSpec spec;
-  spec.Size = window ? WindowSize(window) : ComputedPopupSize(menu, info.Metrics);
-  spec.Metrics = info.Metrics;
-  spec.GlyphWidth = menu.Items().empty() ? 16 * info.Metrics.PPI / 96 : GlyphSize(*menu.Items().front(), info.Metrics.PPI).cx;
-  spec.IcoLineSection = manager_.MenuSupport().IcoLineSkin.empty() ? -1 : data->GetSkinIndex(manager_.MenuSupport().IcoLineSkin);
-  spec.ExtraLineSection = data->GetSkinIndex("EXTRALINE");
-  spec.Painter = &painter_;
-  info.Picture = BuildMenuPicture(*data, spec);
+  TacMenuPictureRequest request;
+  request.Size = window ? WindowSize(window) : ComputedPopupSize(menu, info.Metrics);
+  request.Metrics = info.Metrics;
+  request.GlyphWidth = menu.Items().empty() ? 16 * info.Metrics.PPI / 96 : GlyphSize(*menu.Items().front(), info.Metrics.PPI).cx;
+  request.IcoLineSection = manager_.MenuSupport().IcoLineSkin.empty() ? -1 : data->GetSkinIndex(manager_.MenuSupport().IcoLineSkin);
+  request.ExtraLineSection = data->GetSkinIndex("EXTRALINE");
+  request.Painter = &painter_;
+  info.Picture = BuildMenuPicture(*data, request);
   info.HavePicture = !info.Picture.Bmp.empty();
 }
 
@@ -381,8 +381,8 @@ PixelImage TsSkinableMenus::SectionPicture(HWND window, TSize size) {
   const UINT dpi = GetDpiForWindow(window);
   TacSkinData* data = DataAt(dpi ? static_cast<int>(dpi) : 96);
   if (!data) return {};
-  TacMenuPictureSpec spec;
-  spec.Size = size;
-  spec.Metrics = MenuMetricsAt(Settings, data->PPI, data, false);
-  return BuildMenuPicture(*data, spec).Bmp;
+  TacMenuPictureRequest request;
+  request.Size = size;
+  request.Metrics = MenuMetricsAt(Settings, data->PPI, data, false);
+  return BuildMenuPicture(*data, request).Bmp;
 }

@@ -16,9 +16,9 @@ uint32_t Rgb(const PixelImage& p, int x, int y) { return PixelToColor(p.at(x, y)
 class MenuItemPaintTest : public ::testing::Test {
  protected:
   MenuItemPaintTest() : skin_(LoadMenuSkin(96)) {
-    TacMenuPictureSpec spec;
-    spec.Size = {76, 50};
-    picture_ = BuildMenuPicture(*skin_.Data, spec);
+    TacMenuPictureRequest request;
+    request.Size = {76, 50};
+    picture_ = BuildMenuPicture(*skin_.Data, request);
   }
   PixelImage Paint(const TacMenuItemLook& look, TRect item = {3, 3, 61, 25}) {
     return PaintMenuItem(*skin_.Data, picture_, item, look, style_, painter_);
@@ -141,9 +141,9 @@ TEST_F(MenuItemPaintTest, SeparatorsUseTheDividerMaskElseAPlainLine) {
   const LoadedModel plain = LoadMenuSkin(96, false);
   TacMenuItemStyle style;
   style.LineColor = 0x123456;
-  TacMenuPictureSpec spec;
-  spec.Size = {76, 50};
-  const TacMenuPicture picture = BuildMenuPicture(*plain.Data, spec);
+  TacMenuPictureRequest request;
+  request.Size = {76, 50};
+  const TacMenuPicture picture = BuildMenuPicture(*plain.Data, request);
   const PixelImage line = PaintMenuItem(*plain.Data, picture, {3, 3, 61, 5}, Look(u"-"), style, painter_);
   EXPECT_EQ(Rgb(line, 2, 0), 0x123456u);
   EXPECT_EQ(Rgb(line, 2, 1), 0xFFFFFFu);

@@ -13,15 +13,15 @@ namespace {
 
 uint32_t Rgb(const PixelImage& p, int x, int y) { return PixelToColor(p.at(x, y)); }
 
-TacMenuPictureSpec Spec(TSize size) {
-  TacMenuPictureSpec spec;
-  spec.Size = size;
-  return spec;
+TacMenuPictureRequest Request(TSize size) {
+  TacMenuPictureRequest request;
+  request.Size = size;
+  return request;
 }
 
 TEST(MenuPicture, BorderComesFromTheMaskAndKeyCornersAreCutOut) {
   const LoadedModel skin = LoadMenuSkin(96);
-  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, Spec({40, 30}));
+  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, Request({40, 30}));
   ASSERT_EQ(picture.Bmp.width(), 40);
   ASSERT_EQ(picture.Bmp.height(), 30);
   EXPECT_EQ(picture.SkinBorderWidth, 3);
@@ -42,7 +42,7 @@ TEST(MenuPicture, BorderComesFromTheMaskAndKeyCornersAreCutOut) {
 
 TEST(MenuPicture, WithoutABorderMaskThereIsNoBorderAndNothingToCut) {
   const LoadedModel skin = LoadMenuSkin(96, false);
-  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, Spec({40, 30}));
+  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, Request({40, 30}));
   EXPECT_EQ(picture.SkinBorderWidth, 0);
   EXPECT_TRUE(picture.CornerRects.empty());
   for (const auto& [x, y] : {std::pair{0, 0}, {2, 0}, {39, 29}}) EXPECT_EQ(Rgb(picture.Bmp, x, y), 0xFFFFFFu);
@@ -50,9 +50,9 @@ TEST(MenuPicture, WithoutABorderMaskThereIsNoBorderAndNothingToCut) {
 
 TEST(MenuPicture, TheIconColumnIsPaintedAfterTheBorder) {
   const LoadedModel skin = LoadMenuSkin(96);
-  TacMenuPictureSpec spec = Spec({60, 30});
-  spec.IcoLineSection = skin.Data->Sections[ssMenuCaption];
-  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, spec);
+  TacMenuPictureRequest request = Request({60, 30});
+  request.IcoLineSection = skin.Data->Sections[ssMenuCaption];
+  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, request);
   EXPECT_EQ(Rgb(picture.Bmp, 3, 15), kCaptionBand);
   EXPECT_EQ(Rgb(picture.Bmp, 3 + 26 - 1, 15), kCaptionBand);
   EXPECT_EQ(Rgb(picture.Bmp, 3 + 26, 15), 0xFFFFFFu);
@@ -60,7 +60,7 @@ TEST(MenuPicture, TheIconColumnIsPaintedAfterTheBorder) {
 
 TEST(MenuPicture, AtHigherDensityTheCornersScaleWithTheMask) {
   const LoadedModel skin = LoadMenuSkin(192);
-  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, Spec({80, 60}));
+  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, Request({80, 60}));
   ASSERT_FALSE(picture.CornerRects.empty());
   EXPECT_EQ(picture.CornerRects.front().Left, 0);
   EXPECT_EQ(picture.CornerRects.front().Top, 0);
@@ -74,13 +74,13 @@ namespace {
 TEST(MenuPicture, TheExtraLineIsABandAtTheLeftWithItsTextWrittenUpwards) {
   const LoadedModel skin = LoadMenuSkin(96);
   TacTextRecorder painter;
-  TacMenuPictureSpec spec = Spec({80, 60});
-  spec.Metrics.ExtraLineWidth = 20;
-  spec.ExtraLineSection = skin.Data->Sections[ssMenuCaption];
-  spec.ExtraLineText = u"ABCD";
-  spec.ExtraLineFont.Height = -12;
-  spec.Painter = &painter;
-  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, spec);
+  TacMenuPictureRequest request = Request({80, 60});
+  request.Metrics.ExtraLineWidth = 20;
+  request.ExtraLineSection = skin.Data->Sections[ssMenuCaption];
+  request.ExtraLineText = u"ABCD";
+  request.ExtraLineFont.Height = -12;
+  request.Painter = &painter;
+  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, request);
   // The band lies inside the border, 20 pixels wide.
   EXPECT_EQ(Rgb(picture.Bmp, 3, 3), kCaptionBand);
   EXPECT_EQ(Rgb(picture.Bmp, 22, 3), kCaptionBand);

@@ -105,9 +105,9 @@ TEST_F(AppMenuTest, TheMenuWindowOpensBelowThePointerSkinnedWithItsCornersCut) {
   EXPECT_EQ(skinned, 1);
   // Slate's popup border has square corners: the whole rectangle, no region needed;
   // with cut corners the region is the rectangle less them (checked natively).
-  TacMenuPictureSpec spec;
-  spec.Size = {shown.right - shown.left, shown.bottom - shown.top};
-  const TacMenuPicture picture = BuildMenuPicture(form_->sknmngr1->CommonSkinData(96), spec);
+  TacMenuPictureRequest request;
+  request.Size = {shown.right - shown.left, shown.bottom - shown.top};
+  const TacMenuPicture picture = BuildMenuPicture(form_->sknmngr1->CommonSkinData(96), request);
   if (picture.CornerRects.empty()) {
     EXPECT_EQ(regionKind, ERROR);
   } else {

@@ -12,6 +12,7 @@
 namespace marv {
 
 class Application;
+class MenuItem;
 class PopupMenu;
 class WindowLink;
 
@@ -73,6 +74,7 @@ class Form : public WinControl {
   NotifyEvent OnClose;
 
   PopupMenu& AddPopupMenu(std::wstring name);
+  const std::vector<std::unique_ptr<PopupMenu>>& PopupMenus() const { return menus_; }
   // A WM_COMMAND number of its own for a menu item.
   UINT AllocateCommand() { return nextCommand_++; }
   // Lets other threads post to this window for as long as it exists.
@@ -95,6 +97,9 @@ class Form : public WinControl {
   void FitClientArea();
   void ChangeDpi(int dpi, const RECT& suggested);
   bool DispatchMenuCommand(WPARAM wParam);
+  MenuItem* FindMenuItem(UINT command) const;
+  bool MeasureMenuItem(MEASUREITEMSTRUCT& measure);
+  bool DrawMenuItem(const DRAWITEMSTRUCT& draw);
 
   BorderStyle borderStyle_ = BorderStyle::Sizeable;
   BorderIcons borderIcons_;

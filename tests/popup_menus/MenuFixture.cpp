@@ -18,12 +18,15 @@ PixelImage Master() {
     m.at(x, y) = key;
   for (int y = 0; y < 2; ++y)
     for (int x = 8; x < 11; ++x) m.at(x, y) = y == 0 ? ColorToPixel(kDividerLine) : key;
+  // The skin's check mark: a 3 x 3 block.
+  for (int y = 0; y < 3; ++y)
+    for (int x = 12; x < 15; ++x) m.at(x, y) = ColorToPixel(kCheckMark);
   return m;
 }
 
 std::string Options(bool withBorderMasks) {
   std::string o =
-      "[GLOBALINFO]\nVERSION=14.01\nMASTERBITMAP=MASTER.PNG\n"
+      "[GLOBALINFO]\nVERSION=14.01\nMASTERBITMAP=MASTER.PNG\nCHECK=@0012@0000@0015@0003@1@0\n"
       "[MAINMENU]\nSTATES=1\nCOLOR=16777215\nFONTCOLOR=0\n";
   if (withBorderMasks) o += "BORDERSMASK=^0000^0000^0007^0007^0003^0003^0003^0003^1^0^1\n";
   o += "[MENUITEM]\nSTATES=2\nCOLOR=16777215\nHOTCOLOR=" + std::to_string(kHot) +

@@ -16,9 +16,9 @@ uint32_t Rgb(const PixelImage& p, int x, int y) { return PixelToColor(p.at(x, y)
 class MenuItemPaintTest : public ::testing::Test {
  protected:
   MenuItemPaintTest() : skin_(LoadMenuSkin(96)) {
-    TacMenuPictureSpec spec;
-    spec.Size = {76, 50};
-    picture_ = BuildMenuPicture(*skin_.Data, spec);
+    TacMenuPictureRequest request;
+    request.Size = {76, 50};
+    picture_ = BuildMenuPicture(*skin_.Data, request);
   }
   PixelImage Paint(const TacMenuItemLook& look, TRect item = {3, 3, 61, 25}) {
     return PaintMenuItem(*skin_.Data, picture_, item, look, style_, painter_);
@@ -77,8 +77,20 @@ TEST_F(MenuItemPaintTest, DisabledItemsAreBlendedWithThePopupPicture) {
   EXPECT_NE(Rgb(item, 29, 11), 0xFFFFFFu);
 }
 
-TEST_F(MenuItemPaintTest, ACheckedItemWithoutAnImageGetsTheBuiltInCheckInItsFontColour) {
+TEST_F(MenuItemPaintTest, ACheckedItemShowsTheSkinsCheckMarkCentredInTheGlyphColumn) {
+  TacMenuItemLook look = Look(u"提示");
+  look.Checked = true;
+  const PixelImage item = Paint(look);
+  // The column is 16 wide from the margin (2): the 3 x 3 mark at 2 + 6.5, 9.5 down.
+  for (int y = 9; y < 12; ++y)
+    for (int x = 8; x < 11; ++x) EXPECT_EQ(Rgb(item, x, y), kCheckMark) << x << "," << y;
+  EXPECT_EQ(Rgb(item, 7, 10), 0xFFFFFFu);
+  EXPECT_EQ(Rgb(item, 11, 10), 0xFFFFFFu);
+}
+
+TEST_F(MenuItemPaintTest, ACheckedRadioItemGetsTheBuiltInDotInItsFontColour) {
   TacMenuItemLook look = Look(u"提示", true);
+  look.Radio = true;  // "RADIOCHECKED" only in the old glyphs mode: our own dot
   const PixelImage unchecked = Paint(look);
   look.Checked = true;
   const PixelImage checked = Paint(look);
@@ -129,9 +141,9 @@ TEST_F(MenuItemPaintTest, SeparatorsUseTheDividerMaskElseAPlainLine) {
   const LoadedModel plain = LoadMenuSkin(96, false);
   TacMenuItemStyle style;
   style.LineColor = 0x123456;
-  TacMenuPictureSpec spec;
-  spec.Size = {76, 50};
-  const TacMenuPicture picture = BuildMenuPicture(*plain.Data, spec);
+  TacMenuPictureRequest request;
+  request.Size = {76, 50};
+  const TacMenuPicture picture = BuildMenuPicture(*plain.Data, request);
   const PixelImage line = PaintMenuItem(*plain.Data, picture, {3, 3, 61, 5}, Look(u"-"), style, painter_);
   EXPECT_EQ(Rgb(line, 2, 0), 0x123456u);
   EXPECT_EQ(Rgb(line, 2, 1), 0xFFFFFFu);
@@ -143,6 +155,38 @@ TEST_F(MenuItemPaintTest, TheDefaultItemIsBold) {
   Paint(look);
   ASSERT_NE(CallFor(u"卸载"), nullptr);
   EXPECT_EQ(CallFor(u"卸载")->Font.Weight, 700);
+}
+
+}  // namespace
+
+// Items of a main-menu line.
+#include "skin/forms/logic/acMenuLineItem.h"
+
+namespace {
+
+TEST(MenuLineItem, SizeIsTheCaptionWithoutAcceleratorsAndTheImage) {
+  TacTextRecorder painter;
+  TacFont font;
+  font.Height = -12;
+  EXPECT_EQ(MeasureMenuLineItem(u"&File", 0, 20, painter, font), (TSize{24, 19}));
+  EXPECT_EQ(MeasureMenuLineItem(u"&File", 16, 20, painter, font), (TSize{24 + 16 + 6, 19}));
+}
+
+TEST(MenuLineItem, HotAndOpenItemsTakeTheMenuItemLookOverTheLine) {
+  const LoadedModel skin = LoadMenuSkin(96);
+  PixelImage line(100, 19, MakePixel(1, 2, 3));
+  TacTextRecorder painter;
+  TacFont font;
+  font.Height = -12;
+  const TRect item{10, 0, 40, 19};
+  const PixelImage normal = PaintMenuLineItem(*skin.Data, line.view(), item, u"&File", TacMenuLineState::Normal, true,
+                                              font, painter);
+  const PixelImage hot =
+      PaintMenuLineItem(*skin.Data, line.view(), item, u"&File", TacMenuLineState::Hot, true, font, painter);
+  EXPECT_EQ(normal.at(0, 0), MakePixel(1, 2, 3));
+  EXPECT_EQ(PixelToColor(hot.at(0, 0)), kHot);
+  ASSERT_EQ(painter.calls.size(), 2u);
+  EXPECT_TRUE(painter.calls[0].Format & tfCenter);
 }
 
 }  // namespace

@@ -2,23 +2,26 @@
 // become the window's region.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "skin/data/acSkinData.h"
 #include "skin/forms/logic/acMenuPicture.h"
+#include "skin/paint/acTextRecorder.h"
 #include "tests/popup_menus/MenuFixture.h"
 
 namespace {
 
 uint32_t Rgb(const PixelImage& p, int x, int y) { return PixelToColor(p.at(x, y)); }
 
-TacMenuPictureSpec Spec(TSize size) {
-  TacMenuPictureSpec spec;
-  spec.Size = size;
-  return spec;
+TacMenuPictureRequest Request(TSize size) {
+  TacMenuPictureRequest request;
+  request.Size = size;
+  return request;
 }
 
 TEST(MenuPicture, BorderComesFromTheMaskAndKeyCornersAreCutOut) {
   const LoadedModel skin = LoadMenuSkin(96);
-  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, Spec({40, 30}));
+  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, Request({40, 30}));
   ASSERT_EQ(picture.Bmp.width(), 40);
   ASSERT_EQ(picture.Bmp.height(), 30);
   EXPECT_EQ(picture.SkinBorderWidth, 3);
@@ -39,7 +42,7 @@ TEST(MenuPicture, BorderComesFromTheMaskAndKeyCornersAreCutOut) {
 
 TEST(MenuPicture, WithoutABorderMaskThereIsNoBorderAndNothingToCut) {
   const LoadedModel skin = LoadMenuSkin(96, false);
-  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, Spec({40, 30}));
+  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, Request({40, 30}));
   EXPECT_EQ(picture.SkinBorderWidth, 0);
   EXPECT_TRUE(picture.CornerRects.empty());
   for (const auto& [x, y] : {std::pair{0, 0}, {2, 0}, {39, 29}}) EXPECT_EQ(Rgb(picture.Bmp, x, y), 0xFFFFFFu);
@@ -47,9 +50,9 @@ TEST(MenuPicture, WithoutABorderMaskThereIsNoBorderAndNothingToCut) {
 
 TEST(MenuPicture, TheIconColumnIsPaintedAfterTheBorder) {
   const LoadedModel skin = LoadMenuSkin(96);
-  TacMenuPictureSpec spec = Spec({60, 30});
-  spec.IcoLineSection = skin.Data->Sections[ssMenuCaption];
-  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, spec);
+  TacMenuPictureRequest request = Request({60, 30});
+  request.IcoLineSection = skin.Data->Sections[ssMenuCaption];
+  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, request);
   EXPECT_EQ(Rgb(picture.Bmp, 3, 15), kCaptionBand);
   EXPECT_EQ(Rgb(picture.Bmp, 3 + 26 - 1, 15), kCaptionBand);
   EXPECT_EQ(Rgb(picture.Bmp, 3 + 26, 15), 0xFFFFFFu);
@@ -57,11 +60,44 @@ TEST(MenuPicture, TheIconColumnIsPaintedAfterTheBorder) {
 
 TEST(MenuPicture, AtHigherDensityTheCornersScaleWithTheMask) {
   const LoadedModel skin = LoadMenuSkin(192);
-  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, Spec({80, 60}));
+  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, Request({80, 60}));
   ASSERT_FALSE(picture.CornerRects.empty());
   EXPECT_EQ(picture.CornerRects.front().Left, 0);
   EXPECT_EQ(picture.CornerRects.front().Top, 0);
   EXPECT_GT(picture.CornerRects.front().Right, 2);  // twice the run at 96
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MenuPicture, TheExtraLineIsABandAtTheLeftWithItsTextWrittenUpwards) {
+  const LoadedModel skin = LoadMenuSkin(96);
+  TacTextRecorder painter;
+  TacMenuPictureRequest request = Request({80, 60});
+  request.Metrics.ExtraLineWidth = 20;
+  request.ExtraLineSection = skin.Data->Sections[ssMenuCaption];
+  request.ExtraLineText = u"ABCD";
+  request.ExtraLineFont.Height = -12;
+  request.Painter = &painter;
+  const TacMenuPicture picture = BuildMenuPicture(*skin.Data, request);
+  // The band lies inside the border, 20 pixels wide.
+  EXPECT_EQ(Rgb(picture.Bmp, 3, 3), kCaptionBand);
+  EXPECT_EQ(Rgb(picture.Bmp, 22, 3), kCaptionBand);
+  EXPECT_EQ(Rgb(picture.Bmp, 23, 3), 0xFFFFFFu);
+  // Four 6 x 12 character boxes, turned a quarter left: 12 wide across the band's middle,
+  // stacked upwards from 12 pixels above the bottom edge.
+  ASSERT_EQ(painter.calls.size(), 1u);
+  int inkTop = 60, inkBottom = -1, inkLeft = 80, inkRight = -1;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 3; x < 23; ++x)
+      if (Rgb(picture.Bmp, x, y) == 0) {
+        inkTop = std::min(inkTop, y), inkBottom = std::max(inkBottom, y);
+        inkLeft = std::min(inkLeft, x), inkRight = std::max(inkRight, x);
+      }
+  EXPECT_EQ(inkBottom, 60 - 3 - 12 - 1);
+  EXPECT_GT(inkBottom - inkTop, inkRight - inkLeft);  // taller than wide: written upwards
+  EXPECT_LE(inkRight - inkLeft + 1, 12);
 }
 
 }  // namespace

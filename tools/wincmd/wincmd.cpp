@@ -4,6 +4,7 @@
 //   wincmd click <caption> <x> <y>    click at client point (x, y) of it
 //   wincmd dismiss [seconds]          close every message box (#32770) that shows up within the time
 //   wincmd key <caption> <vk> [count] press a key (virtual-key code, decimal) in it count times
+//   wincmd endmenu                    close the popup menu (#32768) that is open
 #include <windows.h>
 
 #include <cstdio>
@@ -81,6 +82,10 @@ int wmain(int argc, wchar_t** argv) {
     if (!w) return 1;
     PressKey(w, static_cast<WPARAM>(_wtoi(argv[3])), argc > 4 ? _wtoi(argv[4]) : 1);
     return 0;
+  }
+  if (cmd == L"endmenu") {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    return (menu && IsWindowVisible(menu) && PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0)) ? 0 : 1;
   }
   if (cmd == L"dismiss") {
     Dismiss(argc > 2 ? _wtof(argv[2]) : 2);

@@ -13,6 +13,7 @@ struct TacMenuInfo {
   uint64_t Key = 0;
   const void* Menu = nullptr;  // what the popup shows (its first item's menu)
   uintptr_t Wnd = 0;           // the popup window once known
+  uintptr_t SeenWnd = 0;       // the window its items were last drawn in
   bool HavePicture = false;
   TacMenuPicture Picture;
   TacMenuMetrics Metrics;

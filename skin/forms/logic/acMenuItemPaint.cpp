@@ -4,6 +4,7 @@
 
 #include "skin/base/acColorOps.h"
 #include "skin/data/acSkinData.h"
+#include "skin/forms/logic/acMenuSections.h"
 #include "skin/paint/acBlend.h"
 #include "skin/paint/acDisabledLook.h"
 #include "skin/paint/acNineSlice.h"
@@ -11,15 +12,6 @@
 #include "skin/paint/sGraphUtils.h"
 
 namespace {
-
-bool ValidSection(const TacSkinData& data, int index) { return index >= 0 && index < static_cast<int>(data.gd.size()); }
-
-TacElementOwnerData SectionOwner(const TacSkinData& data, int index) {
-  TacElementOwnerData owner;
-  owner.Data = &data;
-  owner.Index = index;
-  return owner;
-}
 
 PixelImage PictureUnder(const TacMenuPicture& picture, TRect item) {
   PixelImage work(item.Width(), item.Height(), 0xFF000000);
@@ -43,7 +35,7 @@ void PaintSeparator(const TacSkinData& data, const TacMenuPicture& picture, cons
     left = l;
   }
   const int divider = data.Sections[ssDividerV];
-  const TacMaskImage mask = ValidSection(data, divider) ? MaskImageOf(data, data.gd[divider].BorderIndex) : TacMaskImage{};
+  const TacMaskImage mask = ValidMenuSection(data, divider) ? MaskImageOf(data, data.gd[divider].BorderIndex) : TacMaskImage{};
   if (mask.Valid()) {
     PaintNineSlice(work, {left, 0, right, work.height}, MakeCacheInfo(work), mask, 0, false);
     return;
@@ -55,10 +47,10 @@ void PaintCaptionItem(const TacSkinData& data, const TacMenuItemLook& look, cons
                       ITextPainter& painter, const PixelBuffer& work) {
   const TRect band{style.Metrics.ExtraLineWidth, 0, work.width, work.height};
   const int section = data.Sections[ssMenuCaption];
-  if (ValidSection(data, section))
-    PaintElement(SectionOwner(data, section), MakeCacheInfo(work), 0, work, {0, 0}, band, false);
+  if (ValidMenuSection(data, section))
+    PaintElement(MenuSectionOwner(data, section), MakeCacheInfo(work), 0, work, {0, 0}, band, false);
   const TacTextCanvas canvas{work, &painter, look.CaptionFont};
-  WriteSectionText(canvas, CaptionItemText(look.Caption), true, data, 0, ValidSection(data, section) ? section : -1,
+  WriteSectionText(canvas, CaptionItemText(look.Caption), true, data, 0, ValidMenuSection(data, section) ? section : -1,
                    tfSingleLine | tfVCenter | tfCenter | tfNoPrefix, band);
 }
 
@@ -85,9 +77,9 @@ void PaintImage(const TacSkinData& data, const TacMenuItemLook& look, const Pixe
   const TPoint at{column.Left + (column.Width() - image.width()) / 2,
                   column.Top + (column.Height() - image.height()) / 2};
   const int frame = data.Sections[ssSpeedButton_Small];
-  if (look.Checked && ValidSection(data, frame)) {
+  if (look.Checked && ValidMenuSection(data, frame)) {
     const TRect around{at.X - 1, at.Y - 1, at.X + image.width() + 1, at.Y + image.height() + 1};
-    PaintElement(SectionOwner(data, frame), MakeCacheInfo(work), 2, work, {0, 0}, around, false);
+    PaintElement(MenuSectionOwner(data, frame), MakeCacheInfo(work), 2, work, {0, 0}, around, false);
   }
   if (look.Enabled) {
     AlphaCopy(work, image.view(), {0, 0, image.width(), image.height()}, 255, at);
@@ -110,12 +102,12 @@ void PaintNormalItem(const TacSkinData& data, const TacMenuItemLook& look, const
                      ITextPainter& painter, const PixelBuffer& work) {
   const TacMenuMetrics& m = style.Metrics;
   const int section = data.Sections[ssMenuItem];
-  const bool haveSection = ValidSection(data, section);
+  const bool haveSection = ValidMenuSection(data, section);
   const int state = look.Selected && look.Enabled ? 1 : 0;
   const TRect area{m.ExtraLineWidth, 0, work.width, work.height};
   if (look.BarBreak) FillBitmapRect(work, {0, 0, 1, work.height}, haveSection ? MenuItemFontColor(data, 0) : 0x808080);
   if (haveSection && (state != 0 || data.gd[section].Props[0].Transparency < 100))
-    PaintElement(SectionOwner(data, section), MakeCacheInfo(work), state, work, {0, 0}, area, false);
+    PaintElement(MenuSectionOwner(data, section), MakeCacheInfo(work), state, work, {0, 0}, area, false);
   const uint32_t fontColor = haveSection ? MenuItemFontColor(data, state) : 0;
 
   const TRect column{area.Left + m.Margin, 0, area.Left + m.Margin + look.Glyph.cx, work.height};
@@ -169,7 +161,7 @@ int MenuGlyphBox(int ppi) { return 14 * std::max(ppi, 1) / 96; }
 
 uint32_t MenuItemFontColor(const TacSkinData& data, int state) {
   const int section = data.Sections[ssMenuItem];
-  if (!ValidSection(data, section)) return 0;
+  if (!ValidMenuSection(data, section)) return 0;
   const TsGeneralData& gd = data.gd[section];
   return gd.Props[std::clamp(state, 0, std::max(gd.States - 1, 0))].FontColor.Color;
 }

@@ -12,7 +12,7 @@
 
 class TacSkinData;
 
-struct TacMenuPictureSpec {
+struct TacMenuPictureRequest {
   TSize Size;                // the popup window, border included
   TacMenuMetrics Metrics;
   int GlyphWidth = 16;       // the image column's picture width
@@ -33,7 +33,7 @@ struct TacMenuPicture {
   int SkinBorderWidth = 0;
 };
 
-TacMenuPicture BuildMenuPicture(const TacSkinData& data, const TacMenuPictureSpec& spec);
+TacMenuPicture BuildMenuPicture(const TacSkinData& data, const TacMenuPictureRequest& request);
 
 // The transparent runs in the corners of a border mask laid over a picture of `size`:
 // per row of the top and bottom borders, the key-colour (or fully transparent) pixels

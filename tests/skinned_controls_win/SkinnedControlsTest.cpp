@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <intrin.h>
-
 #include <atomic>
 #include <memory>
 #include <string>
@@ -21,26 +19,15 @@
 #include "skin/base/acSkinCommands.h"
 #include "skin/paint/acBackgroundInfo.h"
 #include "skin/paint/sGraphUtils.h"
+#include "tests/support/GdiCount.h"
+#include "tests/support/ScreenGrab.h"
 #include "tests/support/UiDriver.h"
 #include "update/Unit2.h"
 #include "update/Unit3.h"
 
 namespace {
 
-// What a window shows in r of its client area, colours only.
-PixelImage Grab(HWND window, RECT r) {
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  marv::DibBitmap dib(w, h);
-  HDC dc = GetDC(window);
-  BitBlt(dib.Dc(), 0, 0, w, h, dc, r.left, r.top, SRCCOPY);
-  ReleaseDC(window, dc);
-  GdiFlush();
-  PixelImage out(w, h);
-  const PixelBuffer in = dib.Pixels();
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) out.at(x, y) = in.at(x, y) & 0xFFFFFF;
-  return out;
-}
+using uitest::Grab;
 
 PixelImage Opaque(const PixelImage& picture) {
   PixelImage out = picture;
@@ -49,30 +36,8 @@ PixelImage Opaque(const PixelImage& picture) {
   return out;
 }
 
-// Live GDI objects of this process: GetGuiResources where it is implemented, else the
-// entries of the process's GDI handle table (the PEB points to it; 24-byte entries whose
-// byte 14 holds the object type). -1 when neither can be read.
-long CountGdiObjects() {
-  if (const DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<long>(n);
-  const auto* peb = reinterpret_cast<const uint8_t*>(__readgsqword(0x60));
-  const auto* table = peb ? *reinterpret_cast<const uint8_t* const*>(peb + 0xF8) : nullptr;
-  if (!table) return -1;
-  constexpr int kEntries = 0x10000, kEntrySize = 24, kTypeOffset = 14;
-  long live = 0;
-  for (int i = 0; i < kEntries; ++i) live += table[i * kEntrySize + kTypeOffset] != 0;
-  return live;
-}
-
-// The count follows objects being made and deleted (else it counts something else).
-bool GdiCountWorks() {
-  const long before = CountGdiObjects();
-  if (before < 0) return false;
-  HBRUSH brushes[10];
-  for (HBRUSH& b : brushes) b = CreateSolidBrush(RGB(1, 2, 3));
-  const long during = CountGdiObjects();
-  for (HBRUSH b : brushes) DeleteObject(b);
-  return during == before + 10 && CountGdiObjects() == before;
-}
+using gdicount::CountGdiObjects;
+using gdicount::GdiCountWorks;
 
 LRESULT Ask(marv::Control& control, uint16_t command) {
   return control.Perform(WM_SKINCOMMAND, SkinCommandWParam(command), 0);

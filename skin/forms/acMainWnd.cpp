@@ -34,6 +34,7 @@ bool TacMainWnd::Hook() {
   if (hooked_ || destroyed_) return hooked_;
   ReadCaption();
   if (!SetWindowSubclass(window_, &SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) return false;
+  subclassEntry_ = GetWindowLongPtrW(window_, GWLP_WNDPROC);
   hooked_ = true;
   AfterCreation();
   data_->Loaded(false);
@@ -48,8 +49,13 @@ void TacMainWnd::Unhook() {
   destroyed_ = true;
   owner_.SetDestroying();
   data_->StopFade();
-  // Only ours comes off: a subclass put on after us keeps its place in the chain.
-  RemoveWindowSubclass(window_, &SubclassProc, kSubclassId);
+  // Only ours comes off: a subclass put on after us keeps its place in the chain. When one
+  // was put straight into the window's procedure since, taking the last subclass off could
+  // put the original procedure back over it; ours then stays and passes everything on.
+  if (!IsWindow(window_) || GetWindowLongPtrW(window_, GWLP_WNDPROC) == subclassEntry_)
+    RemoveWindowSubclass(window_, &SubclassProc, kSubclassId);
+  else
+    SetWindowSubclass(window_, &SubclassProc, kSubclassId, 0);
   if (SkinDataOfWindow(window_) == data_.get()) RemoveSkinDataOfWindow(window_);
   if (IsWindow(window_)) RemovePropW(window_, kBorderStyleProperty);
   if (manager_.ActiveControl() == reinterpret_cast<uintptr_t>(window_)) manager_.SetActiveControl(0);
@@ -59,9 +65,10 @@ void TacMainWnd::Unhook() {
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-LRESULT CALLBACK TacMainWnd::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+LRESULT CALLBACK TacMainWnd::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                           DWORD_PTR ref) {
   auto* self = reinterpret_cast<TacMainWnd*>(ref);
+  if (!self) return DefSubclassProc(window, message, wParam, lParam);  // given back: passes on
   ++self->depth_;
   const LRESULT result = self->acWndProc(message, wParam, lParam);
   // The outermost call frees a finished adapter: nothing of it runs after that.

@@ -74,6 +74,7 @@ class TacMainWnd {
   std::unique_ptr<TsCommonData> data_;
   std::wstring caption_;
   std::function<void()> onFinished_;
+  LONG_PTR subclassEntry_ = 0;  // the window's procedure right after subclassing
   bool hooked_ = false;
   bool destroyed_ = false;
   int depth_ = 0;  // nested calls of the window procedure in progress

@@ -344,3 +344,42 @@ TEST_F(SkinnedDialogs, AThirdDialogOpenedWhileTwoSkinnedOnesAreVisibleKeepsTheSy
   EXPECT_EQ(SkinDataOfWindow(dialogs[2]), nullptr);
   for (HWND d : dialogs) DestroyWindow(d);
 }
+
+namespace {
+
+// A subclass of the old kind, put on after the skin's: it chains to whatever procedure
+// the window had when it came.
+WNDPROC gChainedTo = nullptr;
+int gSeenByLaterSubclass = 0;
+LRESULT CALLBACK LaterSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_APP + 7) ++gSeenByLaterSubclass;
+  return CallWindowProcW(gChainedTo, window, message, wParam, lParam);
+}
+
+}  // namespace
+
+TEST_F(SkinnedDialogs, RemovingTheSkinGivesADialogBackWithoutCuttingALaterSubclassOff) {
+  Start();
+  const HWND dialog = CreateTextDialog(form_->Handle(), L"文字", {60, 8});
+  ASSERT_TRUE(dialog);
+  UpdateWindow(dialog);
+  const HWND text = GetDlgItem(dialog, kTemplateStaticId);
+  ASSERT_NE(SkinDataOfWindow(dialog), nullptr);
+  ASSERT_NE(SkinDataOfWindow(text), nullptr);
+  gSeenByLaterSubclass = 0;
+  gChainedTo = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterSubclass)));
+
+  Manager().SetActive(false);  // the hook goes, and every skinned dialog is given back
+  EXPECT_EQ(SkinDataOfWindow(dialog), nullptr);
+  EXPECT_EQ(SkinDataOfWindow(text), nullptr);
+  EXPECT_EQ(IsSkinned(dialog), 0);
+  EXPECT_EQ(IsSkinned(text), 0);
+  // The later subclass still gets the messages, and what it chains to still works.
+  SendMessageW(dialog, WM_APP + 7, 0, 0);
+  EXPECT_EQ(gSeenByLaterSubclass, 1);
+  EXPECT_EQ(GetWindowLongPtrW(dialog, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&LaterSubclass));
+  EXPECT_EQ(SendMessageW(dialog, WM_GETTEXTLENGTH, 0, 0), 2);
+  RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  DestroyWindow(dialog);
+}

@@ -18,6 +18,7 @@
 #include "skin/data/acSkinEngine.h"
 #include "skin/data/acSkinErrors_win.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/paint/acDisabledLook.h"
 #include "skin/paint/sGraphUtils.h"
 #include "tests/doubles/powershell/PsDoubleLog.h"
 #include "tests/support/GdiCount.h"
@@ -329,6 +330,32 @@ TEST_F(SkinnedDialogs, AStaticWhoseTextNeedsMoreRoomGrowsToFitIt) {
   MapDialogRect(dialog, &units);
   EXPECT_EQ(r.right, units.right) << "as wide as before: the text wraps";
   EXPECT_GT(r.bottom, units.bottom) << "taller, for the wrapped lines";
+  DestroyWindow(dialog);
+}
+
+// A disabled push button is its normal picture washed out with the dialog under it.
+TEST_F(SkinnedDialogs, ADisabledPushButtonIsBlendedWithTheDialogsBackground) {
+  Start();
+  MoveCursorAway();
+  const HWND dialog = CreateTextDialog(form_->Handle(), L"文字", {60, 8}, true);
+  ASSERT_TRUE(dialog);
+  RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  const HWND button = GetDlgItem(dialog, kTemplateButtonId);
+  ASSERT_EQ(IsSkinned(button), 1);
+  const TsCommonData* binding = SkinDataOfWindow(dialog);
+  ASSERT_NE(binding, nullptr);
+  const PixelImage& under = binding->CacheBmp();
+  const TacElementOwnerData section = Section(dialog, "BUTTON");
+  const PixelImage normal = ButtonPicture(section, under, button, 0);
+  PixelImage disabled = normal;
+  RECT r;
+  GetWindowRect(button, &r);
+  MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
+  ApplyDisabledLook(disabled.view(), dkBlended, GetSysColor(COLOR_BTNFACE), {r.left, r.top}, MakeCacheInfo(under.view()));
+  ASSERT_NE(Edge(disabled), Edge(normal));
+  RECT client;
+  GetClientRect(button, &client);
+  EXPECT_EQ(Edge(uitest::Grab(button, client)), Edge(disabled));
   DestroyWindow(dialog);
 }
 

@@ -13,15 +13,6 @@ namespace {
 
 constexpr wchar_t kBindingProperty[] = L"ACSDATA";
 
-// Commands whose lParam points into the sender's memory: answered only for senders of
-// this thread, never for another thread or process that sends the same number. Only the
-// message itself counts: questions asked in-process while another thread's send is being
-// answered are ours.
-bool CarriesPointer(uint16_t command) {
-  return command == SC_SECTIONCHANGED || command == SC_SETSECTION || command == SC_GETSKININDEX ||
-         command == SC_GETBG || command == SC_GETBGSTATE;
-}
-
 TRect ToTRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 class WindowDc {
@@ -57,6 +48,25 @@ void CopyPictureToDC(HDC dc, const PixelBuffer& picture, int x, int y) {
   info.bmiHeader.biCompression = BI_RGB;
   SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(picture.width), static_cast<DWORD>(picture.height), 0, 0, 0,
                     static_cast<UINT>(picture.height), picture.pixels, &info, DIB_RGB_COLORS);
+}
+
+void ShowPictureOnWindow(HWND window, const PixelBuffer& picture, int x, int y) {
+  WindowDc dc(window);
+  CopyPictureToDC(dc.get(), picture, x, y);
+}
+
+// Never answered for another thread or process that sends the same number. Only the
+// message itself counts: questions asked in-process while another thread's send is being
+// answered are ours.
+bool SkinCommandCarriesPointer(uint16_t command) {
+  return command == SC_SECTIONCHANGED || command == SC_SETSECTION || command == SC_GETSKININDEX ||
+         command == SC_GETBG || command == SC_GETBGSTATE;
+}
+
+void SetSkinDataOfWindow(HWND window, TsCommonData* data) { SetPropW(window, kBindingProperty, data); }
+
+void RemoveSkinDataOfWindow(HWND window) {
+  if (window && IsWindow(window)) RemovePropW(window, kBindingProperty);
 }
 
 TsCommonData* SkinDataOfWindow(HWND window) {
@@ -105,18 +115,18 @@ HWND TacControlSkinOwner::Window() const {
 void TacControlSkinOwner::RegisterProperty() {
   const HWND window = Window();
   if (!window || window == registered_) return;
-  SetPropW(window, kBindingProperty, static_cast<TsCommonData*>(data_.get()));
+  SetSkinDataOfWindow(window, data_.get());
   registered_ = window;
 }
 
 void TacControlSkinOwner::RemoveProperty() {
-  if (registered_ && IsWindow(registered_)) RemovePropW(registered_, kBindingProperty);
+  RemoveSkinDataOfWindow(registered_);
   registered_ = nullptr;
 }
 
 bool TacControlSkinOwner::SkinCommand(marv::Message& m) {
   const uint16_t command = SkinCommandOf(m.WParam), argument = SkinCommandArgument(m.WParam);
-  if (CarriesPointer(command) && m.FromOtherThread) {
+  if (SkinCommandCarriesPointer(command) && m.FromOtherThread) {
     m.Result = 0;
     return true;
   }
@@ -276,15 +286,13 @@ void TacControlSkinOwner::Redraw(bool now) {
 
 void TacControlSkinOwner::ShowPicture(const PixelBuffer& picture) {
   if (const HWND window = Window()) {
-    WindowDc dc(window);
-    CopyPictureToDC(dc.get(), picture, 0, 0);
+    ShowPictureOnWindow(window, picture, 0, 0);
     return;
   }
   marv::WinControl* parent = control_.Parent();
   if (!parent || !parent->Handle()) return;
   const TRect b = Bounds();
-  WindowDc dc(parent->Handle());
-  CopyPictureToDC(dc.get(), picture, b.Left, b.Top);
+  ShowPictureOnWindow(parent->Handle(), picture, b.Left, b.Top);
 }
 
 void TacControlSkinOwner::PaintChildrenInto(const PixelBuffer& picture) {

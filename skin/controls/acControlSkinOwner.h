@@ -76,5 +76,13 @@ class TacControlSkinOwner final : public IacSkinOwner {
 
 // Copies a picture onto a DC with its top-left at (x, y).
 void CopyPictureToDC(HDC dc, const PixelBuffer& picture, int x, int y);
+// The same straight onto a window's client area, outside any paint cycle.
+void ShowPictureOnWindow(HWND window, const PixelBuffer& picture, int x, int y);
 // The binding a window carries ("ACSDATA"), for windows of this process only.
 TsCommonData* SkinDataOfWindow(HWND window);
+// Puts a binding under a window's "ACSDATA" property, and takes it off again.
+void SetSkinDataOfWindow(HWND window, TsCommonData* data);
+void RemoveSkinDataOfWindow(HWND window);
+// Skin commands whose lParam points into the sender's memory: answered only for senders
+// of the receiver's own thread.
+bool SkinCommandCarriesPointer(uint16_t command);

@@ -6,7 +6,9 @@
 #include "skin/forms/sSkinMenus.h"
 
 TacEngineHooks::TacEngineHooks(marv::Application& app, TsSkinManager& manager, TsSkinableMenus* menus)
-    : menus_(menus), windowHook_(manager, menus), appWindowHook_(app, manager, menus) {}
+    : menus_(menus), dialogs_(manager), windowHook_(manager, menus), appWindowHook_(app, manager, menus) {
+  windowHook_.SetDialogAdopter(&dialogs_);
+}
 
 void TacEngineHooks::Install() {
   windowHook_.Install();

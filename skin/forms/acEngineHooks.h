@@ -5,6 +5,7 @@
 // AttachWindowSkinning gives them to a manager, which owns them from then on.
 #include "skin/data/acEngineParts.h"
 #include "skin/forms/acAppWindowHook.h"
+#include "skin/forms/acDialogSkinning.h"
 #include "skin/forms/acWindowHook.h"
 
 class TsSkinableMenus;
@@ -19,9 +20,11 @@ class TacEngineHooks final : public IacAppHooks {
   void Uninstall() override;
 
   TacWindowHook& WindowHook() { return windowHook_; }
+  TacDialogSkinning& Dialogs() { return dialogs_; }
 
  private:
   TsSkinableMenus* menus_;
+  TacDialogSkinning dialogs_;  // outlives the hook that hands it dialogs
   TacWindowHook windowHook_;
   TacAppWindowHook appWindowHook_;
 };

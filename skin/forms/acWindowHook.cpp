@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "framework/Application.h"
+#include "framework/Form.h"
 #include "skin/controls/acControlSkinOwner.h"
 #include "skin/data/sSkinManager.h"
 
@@ -10,6 +11,10 @@ namespace {
 
 constexpr ATOM kPopupMenuAtom = 32768;
 constexpr std::wstring_view kPopupMenuClass = L"#32768";
+constexpr ATOM kDialogAtom = 32770;
+constexpr std::wstring_view kDialogClass = L"#32770";
+// Windows of the framework's own that are never anyone's frame or dialog.
+constexpr std::wstring_view kUtilityClass = L"TPUtilWindow";
 
 // A hook procedure gets no context of its own: the hook installed on this thread.
 thread_local TacWindowHook* tThreadHook = nullptr;
@@ -50,6 +55,7 @@ void TacWindowHook::Install() {
 
 void TacWindowHook::Uninstall() {
   if (popups_) popups_->ReleasePopupWindows();
+  if (dialogs_) dialogs_->ReleaseDialogs();
   if (!hook_) return;
   hook_.reset();
   if (tThreadHook == this) tThreadHook = nullptr;
@@ -64,16 +70,37 @@ LRESULT CALLBACK TacWindowHook::HookProcedure(int code, WPARAM wParam, LPARAM lP
     const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
     if (create && create->lpcs) self->CreatingWindow(reinterpret_cast<HWND>(wParam), *create->lpcs);
   }
+  if (code == HCBT_ACTIVATE) self->ActivatingWindow(reinterpret_cast<HWND>(wParam));
   return result;
 }
 
 void TacWindowHook::CreatingWindow(HWND window, const CREATESTRUCTW& cs) {
   const TacCreatedClass created = CreatedClassOf(cs, window);
   if (created.Is(kPopupMenuAtom, kPopupMenuClass)) CreatingPopupMenu(window);
+  CreatingDialog(window, created, cs);
 }
 
 void TacWindowHook::CreatingPopupMenu(HWND window) {
   if (!popups_ || !manager_.SkinnedPopups()) return;
   if (SkinDataOfWindow(window) || popups_->Adopted(window)) return;  // skinned already
   popups_->AdoptPopupWindow(window);
+}
+
+void TacWindowHook::CreatingDialog(HWND window, const TacCreatedClass& created, const CREATESTRUCTW& cs) {
+  if (!dialogs_) return;
+  if (created.Is(kDialogAtom, kDialogClass)) {
+    dialogs_->SkinWindow(window, true);
+    return;
+  }
+  // Other classes count only when given by name (the system's own come as atoms).
+  if (created.atom != 0 || created.name.empty() || SameClassName(created.name, kUtilityClass)) return;
+  if (cs.style == 0 || cs.dwExStyle == 0 || cs.hwndParent) return;
+  const marv::Application* app = marv::Application::Current();
+  const marv::Form* main = app ? app->MainForm() : nullptr;
+  if (main && main->Handle() == window) return;
+  dialogs_->SkinWindow(window, true);
+}
+
+void TacWindowHook::ActivatingWindow(HWND window) {
+  if (dialogs_ && window) dialogs_->SkinWindow(window, false);
 }

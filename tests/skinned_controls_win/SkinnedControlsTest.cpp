@@ -20,26 +20,14 @@
 #include "skin/paint/acBackgroundInfo.h"
 #include "skin/paint/sGraphUtils.h"
 #include "tests/support/GdiObjectCount.h"
+#include "tests/support/ScreenGrab.h"
 #include "tests/support/UiDriver.h"
 #include "update/Unit2.h"
 #include "update/Unit3.h"
 
 namespace {
 
-// What a window shows in r of its client area, colours only.
-PixelImage Grab(HWND window, RECT r) {
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  marv::DibBitmap dib(w, h);
-  HDC dc = GetDC(window);
-  BitBlt(dib.Dc(), 0, 0, w, h, dc, r.left, r.top, SRCCOPY);
-  ReleaseDC(window, dc);
-  GdiFlush();
-  PixelImage out(w, h);
-  const PixelBuffer in = dib.Pixels();
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) out.at(x, y) = in.at(x, y) & 0xFFFFFF;
-  return out;
-}
+using uitest::Grab;
 
 PixelImage Opaque(const PixelImage& picture) {
   PixelImage out = picture;

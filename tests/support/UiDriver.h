@@ -62,6 +62,7 @@ struct SeenBox {
   std::wstring text;
   const wchar_t* icon = nullptr;  // IDI_INFORMATION, IDI_WARNING, IDI_QUESTION, IDI_ERROR
   std::set<int> buttons;
+  HWND window = nullptr;  // valid while onBox runs
 };
 
 // Looks at this thread's windows every 20 ms, from whatever message loop is running
@@ -80,6 +81,7 @@ class WindowWatcher {
   WindowWatcher& operator=(const WindowWatcher&) = delete;
 
   bool answerYes = true;                             // to Yes/No boxes; others get OK
+  bool answerBoxes = true;                           // false: onBox answers them itself
   std::function<void(const SeenBox&)> onBox;         // while the box is up
   std::vector<std::wstring> closeCaptions;           // windows to close when shown
   std::function<void(HWND menu)> onMenu;             // a popup menu window is up
@@ -106,7 +108,7 @@ class WindowWatcher {
     return nullptr;
   }
   SeenBox Read(HWND box) {
-    SeenBox seen{TextOf(box), {}, nullptr, {}};
+    SeenBox seen{TextOf(box), {}, nullptr, {}, box};
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
       const std::wstring cls = ClassOf(child);
       const LONG style = GetWindowLongW(child, GWL_STYLE);
@@ -130,6 +132,7 @@ class WindowWatcher {
       handled_.insert(w);
       boxes_.push_back(Read(w));
       if (onBox) onBox(boxes_.back());
+      if (!answerBoxes) return;
       const int answer = boxes_.back().buttons.count(IDYES) ? (answerYes ? IDYES : IDNO) : IDOK;
       PostMessageW(w, WM_COMMAND, answer, 0);
     } else if (cls == L"#32768") {

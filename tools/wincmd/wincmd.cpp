@@ -5,6 +5,7 @@
 //   wincmd dismiss [seconds]          close every message box (#32770) that shows up within the time
 //   wincmd key <caption> <vk> [count] press a key (virtual-key code, decimal) in it count times
 //   wincmd endmenu                    close the popup menu (#32768) that is open
+//   wincmd menu <n> [seconds]         in the popup menu that shows up, choose item n (from 1) by keys
 #include <windows.h>
 
 #include <cstdio>
@@ -58,11 +59,26 @@ int Dismiss(double seconds) {
   return closed;
 }
 
+// The keyboard's way through a menu: Down n times, then Enter, to the menu's own window.
+bool ChooseMenuItem(int n, double seconds) {
+  for (int i = 0; i < seconds * 20; ++i) {
+    HWND menu = FindWindowExW(nullptr, nullptr, L"#32768", nullptr);
+    while (menu && !IsWindowVisible(menu)) menu = FindWindowExW(nullptr, menu, L"#32768", nullptr);
+    if (menu) {
+      for (int k = 0; k < n; ++k) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 1);
+      PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 1);
+      return true;
+    }
+    Sleep(50);
+  }
+  return false;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::fputs("usage: wincmd wait|close|click|key|dismiss ...\n", stderr);
+    std::fputs("usage: wincmd wait|close|click|key|endmenu|dismiss|menu ...\n", stderr);
     return 2;
   }
   const std::wstring cmd = argv[1];
@@ -87,6 +103,7 @@ int wmain(int argc, wchar_t** argv) {
     HWND menu = FindWindowW(L"#32768", nullptr);
     return (menu && IsWindowVisible(menu) && PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0)) ? 0 : 1;
   }
+  if (cmd == L"menu" && argc >= 3) return ChooseMenuItem(_wtoi(argv[2]), argc > 3 ? _wtof(argv[3]) : 5) ? 0 : 1;
   if (cmd == L"dismiss") {
     Dismiss(argc > 2 ? _wtof(argv[2]) : 2);
     return 0;

@@ -118,9 +118,9 @@ TEST_F(FrameFixture, OneButtonRepaintedAloneAndBackGivesTheSamePicture) {
   EXPECT_EQ(p, before) << "a fading button stays in state 0 under its glyph window";
 }
 
-TEST_F(FrameFixture, ButtonImageForTheFadeIsTheGlyphOverThePicture) {
-  const PixelImage p = Paint();
-  const PixelImage hot = CaptionButtonImage(in, in.Title.Close, 1, p.view());
+TEST_F(FrameFixture, ButtonImageForTheFadeIsTheGlyphOverTheTitle) {
+  Paint();
+  const PixelImage hot = CaptionButtonImage(in, in.Title.Close, 1, titleEnd.view(), 80);
   ASSERT_EQ(hot.width(), 8);
   EXPECT_EQ(hot.at(2, 1), Glyph(tgClose, 1, 2, 1));
 }

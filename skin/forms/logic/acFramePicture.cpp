@@ -143,9 +143,11 @@ void PaintCaptionButton(const TacFramePictureInput& in, const TacCaptionButton& 
 }
 
 PixelImage CaptionButtonImage(const TacFramePictureInput& in, const TacCaptionButton& button, int state,
-                              const PixelBuffer& picture) {
+                              const PixelBuffer& titleEnd, int pictureWidth) {
   PixelImage image(std::max(button.Rect.Width(), 1), std::max(button.Rect.Height(), 1));
-  CopyBitmapRect(image.view(), {0, 0, image.width(), image.height()}, picture, {button.Rect.Left, button.Rect.Top});
+  const TRect end = TitleEndRect(in.Title, pictureWidth);
+  CopyBitmapRect(image.view(), {0, 0, image.width(), image.height()}, titleEnd,
+                 {button.Rect.Left - end.Left, button.Rect.Top - end.Top});
   if (!in.Data) return image;
   const TacMaskImage glyph = MaskImageOf(*in.Data, in.Data->TitleGlyphs[button.Glyph]);
   if (glyph.Valid()) DrawMaskImage(image.view(), {0, 0}, state, MakeCacheInfo(image.view()), glyph);

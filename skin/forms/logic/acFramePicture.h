@@ -49,10 +49,10 @@ TRect TitleEndRect(const TacTitleLayout& title, int pictureWidth);
 void PaintCaptionButton(const TacFramePictureInput& in, const TacCaptionButton& button, bool fading,
                         const PixelBuffer& picture, const PixelBuffer& titleEnd);
 
-// The glyph of a button in a state alone (for the fade's glyph window): the button's
-// piece of the picture under it, the glyph fully opaque over it.
+// A button's look in a state alone (for the fade's glyph window): the title under it,
+// from `titleEnd`, and its glyph fully opaque over that.
 PixelImage CaptionButtonImage(const TacFramePictureInput& in, const TacCaptionButton& button, int state,
-                              const PixelBuffer& picture);
+                              const PixelBuffer& titleEnd, int pictureWidth);
 
 // The transparent corner pixels of the form's border mask (top and bottom corners) and
 // of the title's (top corners) in a window of `size`, as rectangles to cut away.

@@ -33,6 +33,24 @@ void Application::AddForm(std::unique_ptr<Form> form) {
   added.RunOnCreate();
 }
 
+int Application::HookMainWindow(MainWindowHook hook) {
+  mainWindowHooks_.emplace_back(nextHookId_, std::move(hook));
+  return nextHookId_++;
+}
+
+void Application::UnhookMainWindow(int id) {
+  std::erase_if(mainWindowHooks_, [id](const auto& entry) { return entry.first == id; });
+}
+
+bool Application::RunMainWindowHooks(Message& m) {
+  // By index and on a copy: a hook may add or remove hooks while it runs.
+  for (size_t i = 0; i < mainWindowHooks_.size(); ++i) {
+    const MainWindowHook hook = mainWindowHooks_[i].second;
+    if (hook && hook(m)) return true;
+  }
+  return false;
+}
+
 int Application::Run() {
   if (!mainForm_ || terminated_) return 0;
   mainForm_->Show();

@@ -2,6 +2,7 @@
 // The application object: the program's forms and its message loop. The first form
 // created is the main form: it carries the taskbar button, the other forms are owned by
 // it, and closing it ends the loop.
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -43,6 +44,15 @@ class Application {
     return nullptr;
   }
 
+  // Hooks that see every message of the main form's window before the form does, ahead of
+  // anything put in front of its WindowProc (the framework has no application window of
+  // its own, so code that watches the application watches the main form). A hook that
+  // answers true has handled the message.
+  using MainWindowHook = std::function<bool(Message&)>;
+  int HookMainWindow(MainWindowHook hook);
+  void UnhookMainWindow(int id);
+  bool RunMainWindowHooks(Message& m);
+
   // Shows the main form and runs messages until Terminate; returns the exit code.
   int Run();
   // Ends the message loop once the current message has been handled.
@@ -55,6 +65,8 @@ class Application {
   std::vector<std::unique_ptr<Form>> forms_;
   Form* mainForm_ = nullptr;
   bool terminated_ = false;
+  std::vector<std::pair<int, MainWindowHook>> mainWindowHooks_;
+  int nextHookId_ = 1;
 };
 
 // The application's error box: the text with an error icon, captioned with the

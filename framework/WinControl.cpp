@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/GdiHandles.h"
+#include "framework/Application.h"
 
 namespace marv {
 
@@ -93,7 +94,8 @@ LRESULT CALLBACK WinControl::WindowProcedure(HWND window, UINT msg, WPARAM wPara
   if (!self) return DefWindowProcW(window, msg, wParam, lParam);
   Message m{msg, wParam, lParam, 0};
   m.FromOtherThread = InSendMessageEx(nullptr) != ISMEX_NOSEND;
-  self->WindowProc(m);
+  Application* app = Application::Current();
+  if (!(app && app->MainForm() == self && app->RunMainWindowHooks(m))) self->WindowProc(m);
   if (msg == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;

@@ -1,0 +1,79 @@
+#include "skin/forms/acWindowHook.h"
+
+#include <cwchar>
+
+#include "framework/Application.h"
+#include "skin/controls/acControlSkinOwner.h"
+#include "skin/data/sSkinManager.h"
+
+namespace {
+
+constexpr ATOM kPopupMenuAtom = 32768;
+constexpr std::wstring_view kPopupMenuClass = L"#32768";
+
+// A hook procedure gets no context of its own: the hook installed on this thread.
+thread_local TacWindowHook* tThreadHook = nullptr;
+
+bool SameClassName(std::wstring_view a, std::wstring_view b) {
+  return a.size() == b.size() && _wcsnicmp(a.data(), b.data(), a.size()) == 0;
+}
+
+}  // namespace
+
+bool TacCreatedClass::Is(ATOM classAtom, std::wstring_view className) const {
+  return (atom != 0 && atom == classAtom) || SameClassName(name, className);
+}
+
+TacCreatedClass CreatedClassOf(const CREATESTRUCTW& cs, HWND window) {
+  TacCreatedClass created;
+  if (IS_INTRESOURCE(cs.lpszClass)) {
+    created.atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(cs.lpszClass));
+    // The window exists by now: its class name tells what the atom stands for.
+    wchar_t name[64] = L"";
+    if (window && GetClassNameW(window, name, 64) > 0) created.name = name;
+  } else if (cs.lpszClass) {
+    created.name = cs.lpszClass;
+  }
+  return created;
+}
+
+TacWindowHook::TacWindowHook(TsSkinManager& manager, IacPopupWindowAdopter* popups)
+    : manager_(manager), popups_(popups) {}
+
+TacWindowHook::~TacWindowHook() { Uninstall(); }
+
+void TacWindowHook::Install() {
+  if (hook_ || tThreadHook) return;
+  hook_.reset(SetWindowsHookExW(WH_CBT, &HookProcedure, nullptr, GetCurrentThreadId()));
+  if (hook_) tThreadHook = this;
+}
+
+void TacWindowHook::Uninstall() {
+  if (popups_) popups_->ReleasePopupWindows();
+  if (!hook_) return;
+  hook_.reset();
+  if (tThreadHook == this) tThreadHook = nullptr;
+}
+
+LRESULT CALLBACK TacWindowHook::HookProcedure(int code, WPARAM wParam, LPARAM lParam) {
+  // Others see the event first, as the system would show it to them without us.
+  const LRESULT result = CallNextHookEx(nullptr, code, wParam, lParam);
+  TacWindowHook* self = tThreadHook;
+  if (!self || !marv::Application::Current()) return result;  // the program is ending
+  if (code == HCBT_CREATEWND) {
+    const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
+    if (create && create->lpcs) self->CreatingWindow(reinterpret_cast<HWND>(wParam), *create->lpcs);
+  }
+  return result;
+}
+
+void TacWindowHook::CreatingWindow(HWND window, const CREATESTRUCTW& cs) {
+  const TacCreatedClass created = CreatedClassOf(cs, window);
+  if (created.Is(kPopupMenuAtom, kPopupMenuClass)) CreatingPopupMenu(window);
+}
+
+void TacWindowHook::CreatingPopupMenu(HWND window) {
+  if (!popups_ || !manager_.SkinnedPopups()) return;
+  if (SkinDataOfWindow(window) || popups_->Adopted(window)) return;  // skinned already
+  popups_->AdoptPopupWindow(window);
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The UI thread's window-creation hook (WH_CBT). While the default manager has a skin,
+// every window made on the thread passes here as it is created, and the hook hands it to
+// the skinning object for its kind: popup menu windows ("#32768") to the menu skinning.
+// Each kind of window is one branch of CreatingWindow; forms and system dialogs get
+// theirs beside the popup menus'.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+class TsSkinManager;
+
+// What takes popup menu windows in hand: the window side of the menu skinning.
+class IacPopupWindowAdopter {
+ public:
+  virtual ~IacPopupWindowAdopter() = default;
+  virtual bool Adopted(HWND window) const = 0;
+  virtual void AdoptPopupWindow(HWND window) = 0;
+  // Lets go of every popup menu window (the hook is going away).
+  virtual void ReleasePopupWindows() = 0;
+};
+
+// The class a window is created with: an atom, or a name.
+struct TacCreatedClass {
+  ATOM atom = 0;
+  std::wstring name;
+  bool Is(ATOM classAtom, std::wstring_view className) const;
+};
+TacCreatedClass CreatedClassOf(const CREATESTRUCTW& cs, HWND window);
+
+class TacWindowHook {
+ public:
+  // `popups` may be null: popup menus are then left to the system.
+  TacWindowHook(TsSkinManager& manager, IacPopupWindowAdopter* popups);
+  ~TacWindowHook();
+  TacWindowHook(const TacWindowHook&) = delete;
+  TacWindowHook& operator=(const TacWindowHook&) = delete;
+
+  // On the calling thread, once; Uninstall also lets go of the popup menu windows.
+  void Install();
+  void Uninstall();
+  bool Installed() const { return hook_ != nullptr; }
+
+ private:
+  struct HookRemover {
+    void operator()(HHOOK hook) const noexcept { UnhookWindowsHookEx(hook); }
+  };
+  static LRESULT CALLBACK HookProcedure(int code, WPARAM wParam, LPARAM lParam);
+  void CreatingWindow(HWND window, const CREATESTRUCTW& cs);
+  void CreatingPopupMenu(HWND window);
+
+  TsSkinManager& manager_;
+  IacPopupWindowAdopter* popups_;
+  std::unique_ptr<std::remove_pointer_t<HHOOK>, HookRemover> hook_;
+};

@@ -16,6 +16,13 @@ class MenuItem {
   const std::wstring& Caption() const { return caption_; }
   // The WM_COMMAND number by which a choice of this item reaches the form.
   UINT Command() const { return command_; }
+  // A hidden item is left out of the menu; a disabled one is shown grayed.
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible) { visible_ = visible; }
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled) { enabled_ = enabled; }
+  // The caption "-" makes a separator line.
+  bool IsSeparator() const { return caption_ == L"-"; }
 
   std::function<void(MenuItem& sender)> OnClick;
   void Click() {
@@ -26,6 +33,8 @@ class MenuItem {
   std::wstring name_;
   std::wstring caption_;
   UINT command_;
+  bool visible_ = true;
+  bool enabled_ = true;
 };
 
 }  // namespace marv

@@ -37,7 +37,11 @@ void PopupMenu::Popup(int x, int y) {
   if (!owner) return;
   UniqueMenu menu(CreatePopupMenu());
   if (!menu) return;
-  for (const auto& item : items_) AppendMenuW(menu.get(), MF_STRING, item->Command(), item->Caption().c_str());
+  for (const auto& item : items_) {
+    if (!item->Visible()) continue;
+    if (item->IsSeparator()) AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    else AppendMenuW(menu.get(), MF_STRING | (item->Enabled() ? 0 : MF_GRAYED), item->Command(), item->Caption().c_str());
+  }
   const POINT at{x, y};
   const UINT command = tracker_ ? tracker_(menu.get(), at, owner) : TrackWithSystemMenu(menu.get(), at, owner);
   if (command) PostMessageW(owner, WM_COMMAND, MAKEWPARAM(command, 0), 0);

@@ -1,0 +1,72 @@
+#include "skin/forms/sSystemMenu.h"
+
+#include "framework/Form.h"
+#include "skin/forms/logic/acCaptionClicks.h"
+
+namespace {
+
+struct ItemSpec {
+  const wchar_t* name;
+  int command;
+  const wchar_t* fallback;
+};
+constexpr std::array<ItemSpec, 6> kItems{{
+    {L"acIR", kScRestore, L"Restore"},
+    {L"acIM", kScMove, L"Move"},
+    {L"acIS", kScSize, L"Size"},
+    {L"acIN", kScMinimize, L"Minimize"},
+    {L"acIX", kScMaximize, L"Maximize"},
+    {L"acIC", kScClose, L"Close"},
+}};
+
+std::wstring NativeCaption(HWND window, int command, const wchar_t* fallback) {
+  HMENU native = window ? GetSystemMenu(window, FALSE) : nullptr;
+  wchar_t text[128] = {};
+  if (native && GetMenuStringW(native, static_cast<UINT>(command), text, 128, MF_BYCOMMAND) > 0) return text;
+  return fallback;
+}
+
+}  // namespace
+
+TsSystemMenu::TsSystemMenu(marv::Form& form) : form_(form), menu_(form, L"SystemMenu") {}
+
+void TsSystemMenu::Generate() {
+  if (items_[0]) return;
+  for (size_t i = 0; i < kItems.size(); ++i) {
+    if (kItems[i].command == kScClose) menu_.Add(L"acISep", L"-");
+    items_[i] = &menu_.Add(kItems[i].name, NativeCaption(form_.Handle(), kItems[i].command, kItems[i].fallback));
+  }
+}
+
+void TsSystemMenu::UpdateItems(const TacSystemMenuRules& r) {
+  Generate();
+  const std::array<std::pair<bool, bool>, 6> shown{{{r.VisibleRestore, r.EnabledRestore},
+                                                    {r.VisibleMove, r.EnabledMove},
+                                                    {r.VisibleSize, r.EnabledSize},
+                                                    {r.VisibleMin, r.EnabledMin},
+                                                    {r.VisibleMax, r.EnabledMax},
+                                                    {r.VisibleClose, r.EnabledClose}}};
+  for (size_t i = 0; i < items_.size(); ++i) {
+    items_[i]->SetVisible(shown[i].first);
+    items_[i]->SetEnabled(shown[i].second);
+  }
+}
+
+void TsSystemMenu::Popup(int x, int y) {
+  Generate();
+  menu_.Popup(x, y);
+}
+
+int TsSystemMenu::SysCommandOf(const marv::MenuItem& item) const {
+  for (size_t i = 0; i < items_.size(); ++i)
+    if (items_[i] == &item) return kItems[i].command;
+  return 0;
+}
+
+bool TsSystemMenu::HandleCommand(UINT command) {
+  const marv::MenuItem* item = menu_.FindItem(command);
+  if (!item) return false;
+  const int sys = SysCommandOf(*item);
+  if (sys && item->Enabled() && form_.Handle()) PostMessageW(form_.Handle(), WM_SYSCOMMAND, static_cast<WPARAM>(sys), 0);
+  return true;
+}

@@ -47,13 +47,18 @@ TacSkinData& TacSkinEngine::DefaultSkinData(int slot) {
 
 TacEngineSwitchScope::TacEngineSwitchScope(TacSkinEngine& engine, Switch which, bool value)
     : engine_(engine), which_(which),
-      saved_(which == Switch::SkinApplying ? engine.SkinApplying() : engine.DialogSkinning()) {
+      saved_(which == Switch::SkinApplying     ? engine.SkinApplying()
+             : which == Switch::DialogSkinning ? engine.DialogSkinning()
+                                               : engine.AnimationRunning()) {
   Set(value);
 }
 
 TacEngineSwitchScope::~TacEngineSwitchScope() { Set(saved_); }
 
 void TacEngineSwitchScope::Set(bool value) {
-  if (which_ == Switch::SkinApplying) engine_.SetSkinApplying(value);
-  else engine_.SetDialogSkinning(value);
+  switch (which_) {
+    case Switch::SkinApplying: engine_.SetSkinApplying(value); break;
+    case Switch::DialogSkinning: engine_.SetDialogSkinning(value); break;
+    case Switch::AnimationRunning: engine_.SetAnimationRunning(value); break;
+  }
 }

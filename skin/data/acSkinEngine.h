@@ -43,6 +43,10 @@ class TacSkinEngine {
   // System dialogs and message boxes are skinned (the default manager decides).
   bool DialogSkinning() const { return dialogSkinning_; }
   void SetDialogSkinning(bool on) { dialogSkinning_ = on; }
+  // A window animation is being prepared or a show animation runs: skinned controls and
+  // window adapters paint only into a device context they are handed, not on their windows.
+  bool AnimationRunning() const { return animationRunning_; }
+  void SetAnimationRunning(bool on) { animationRunning_ = on; }
   // Button glyphs are drawn the old way, whichever manager set it.
   bool OldGlyphsMode() const { return oldGlyphsMode_; }
   void SetOldGlyphsMode(bool on) { oldGlyphsMode_ = on; }
@@ -65,6 +69,7 @@ class TacSkinEngine {
   TsSkinManager* defaultManager_ = nullptr;
   bool skinApplying_ = false;
   bool dialogSkinning_ = false;
+  bool animationRunning_ = false;
   bool oldGlyphsMode_ = false;
   TacScaleMode programScaleMode_ = smVCL;
   bool started_ = false;
@@ -78,7 +83,7 @@ class TacSkinEngine {
 // it, also when the step throws.
 class TacEngineSwitchScope {
  public:
-  enum class Switch { SkinApplying, DialogSkinning };
+  enum class Switch { SkinApplying, DialogSkinning, AnimationRunning };
 
   TacEngineSwitchScope(TacSkinEngine& engine, Switch which, bool value);
   ~TacEngineSwitchScope();

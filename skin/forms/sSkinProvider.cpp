@@ -90,6 +90,7 @@ TsSkinProvider::TsSkinProvider(marv::Form& form, bool deferred)
 }
 
 TsSkinProvider::~TsSkinProvider() {
+  borderForm_.reset();
   KillAnimations();
   const Hook* ours = form_.WindowProc.target<Hook>();
   if (ours && ours->self == self_) form_.WindowProc = previous_;
@@ -280,6 +281,9 @@ void TsSkinProvider::NewWndProc(marv::Message& m, const marv::MessageHandler& ne
     case WM_NCPAINT:
       InitializeNow();
       break;
+    case WM_DESTROY:
+      borderForm_.reset();
+      break;
     case WM_NCDESTROY:
       KillAnimations();
       next(m);
@@ -291,8 +295,8 @@ void TsSkinProvider::NewWndProc(marv::Message& m, const marv::MessageHandler& ne
     next(m);
     return;
   }
-  if (FrameMessage(m, next) || MouseMessage(m, next)) return;
-  next(m);
+  if (!FrameMessage(m, next) && !MouseMessage(m, next)) next(m);
+  BorderFollows(m);
 }
 
 bool TsSkinProvider::FrameMessage(marv::Message& m, const marv::MessageHandler& next) {
@@ -365,8 +369,9 @@ bool TsSkinProvider::FrameMessage(marv::Message& m, const marv::MessageHandler& 
       monitor.cbSize = sizeof monitor;
       GetMonitorInfoW(MonitorFromWindow(w, MONITOR_DEFAULTTONEAREST), &monitor);
       const RECT& work = monitor.rcWork;
+      const int extraTitle = borderForm_ ? borderOwner_.ExtraTitleHeight() : 0;
       const TacMaximizedPlace place =
-          MaximizedPlace({0, 0, work.right - work.left, work.bottom - work.top}, FrameWidth(), 0);
+          MaximizedPlace({0, 0, work.right - work.left, work.bottom - work.top}, FrameWidth(), extraTitle);
       auto* info = reinterpret_cast<MINMAXINFO*>(m.LParam);
       info->ptMaxPosition = {place.Position.X, place.Position.Y};
       info->ptMaxSize = {place.Size.X, place.Size.Y};

@@ -12,6 +12,8 @@
 
 #include "framework/DibBitmap.h"
 #include "framework/Form.h"
+#include "skin/forms/acBorderForm.h"
+#include "skin/forms/acProviderBorder.h"
 #include "skin/controls/acControlSkinOwner.h"
 #include "skin/data/acSystemLook.h"
 #include "skin/forms/acSBAnimation.h"
@@ -77,7 +79,12 @@ class TsSkinProvider {
   LRESULT ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
  private:
+  friend class TacProviderBorder;
   struct Hook;
+  // The border window follows the form (made, updated, freed as extended borders come and
+  // go); true while the form uses one.
+  bool SyncBorderWindow(bool redraw);
+  void BorderFollows(const marv::Message& m);
   void NewWndProc(marv::Message& m, const marv::MessageHandler& next);
   bool FrameMessage(marv::Message& m, const marv::MessageHandler& next);
   bool MouseMessage(marv::Message& m, const marv::MessageHandler& next);
@@ -119,5 +126,7 @@ class TsSkinProvider {
   TacGdiTextPainter text_;
   TsSystemMenu systemMenu_;
   std::array<std::unique_ptr<TacSBAnimation>, 4> fades_;  // close, maximize, minimize, help
+  TacProviderBorder borderOwner_{*this};
+  std::unique_ptr<TacBorderForm> borderForm_;  // the extended border window, when in use
 };
 

@@ -9,6 +9,7 @@ constexpr UINT kPopupSystemMenu = 0x0313;  // WM_POPUPSYSTEMMENU: the taskbar as
 }  // namespace
 
 int TsSkinProvider::CalcHitTest(POINT screen) {
+  if (borderForm_) return borderForm_->Ex_WMNCHitTest(screen);
   if (pictureStale_ || title_.HeaderHeight == 0) LayTitle();
   RECT window{};
   GetWindowRect(form_.Handle(), &window);
@@ -49,6 +50,9 @@ bool TsSkinProvider::MouseMessage(marv::Message& m, const marv::MessageHandler& 
   const HWND w = form_.Handle();
   POINT cursor{};
   GetCursorPos(&cursor);
+  // A border window hands its clicks on with -1: the code is the one at the point.
+  if (m.WParam == static_cast<WPARAM>(-1) && borderForm_ && m.Msg >= WM_NCMOUSEMOVE && m.Msg <= WM_NCMBUTTONDBLCLK)
+    m.WParam = static_cast<WPARAM>(borderForm_->Ex_WMNCHitTest({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}));
   const int code = static_cast<int>(m.WParam);
   auto act = [&](const TacFrameAction& a) {
     if (a.PassOn) {

@@ -146,6 +146,7 @@ void TsSkinProvider::PaintFrameTo(HDC dc) {
 void TsSkinProvider::RepaintFrame() {
   const HWND w = form_.Handle();
   if (!w || !FrameSkinned() || lockCount_ > 0 || !IsWindowVisible(w)) return;
+  if (SyncBorderWindow(true)) return;  // the border window shows the frame
   if (pictureStale_ || picture_.Empty()) {
     if (!PaintAll()) return;
   }
@@ -178,6 +179,11 @@ void TsSkinProvider::UpdateRegion() {
   if (!data || !w) return;
   const TacFormFrame f = FrameInfo();
   if (f.ChildWindow) return;
+  if (borderForm_) {
+    borderForm_->CutOwnerRegion();
+    hasRegion_ = true;
+    return;
+  }
   const std::vector<TRect> holes = FrameRegionHoles(*data, sections_, f.WindowSize);
   if (holes.empty()) {
     if (hasRegion_) SetWindowRgn(w, nullptr, TRUE);
@@ -197,12 +203,14 @@ void TsSkinProvider::UpdateRegion() {
 
 bool TsSkinProvider::FadesAllowed() const {
   IacSkinManagerView* manager = skin_->Data().SkinManager();
-  return manager && manager->Effects().AllowGlowing && !FrameInfo().ChildWindow;
+  // The fades' glyph windows sit over the form's own title, which a border window replaces.
+  return manager && manager->Effects().AllowGlowing && !FrameInfo().ChildWindow && !borderForm_;
 }
 
 void TsSkinProvider::ShowButton(const TacCaptionButton& button) {
   const HWND w = form_.Handle();
   if (!w || picture_.Empty() || !IsWindowVisible(w) || lockCount_ > 0) return;
+  if (SyncBorderWindow(true)) return;
   const TRect r = button.Rect.Intersect({0, 0, picture_.Width(), picture_.Height()});
   if (r.IsEmpty()) return;
   WindowDc dc(w);

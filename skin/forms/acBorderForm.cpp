@@ -192,13 +192,23 @@ void TacBorderForm::UpdateExBordersPos(bool redraw, uint8_t blend) {
   size_ = {picture.width, picture.height};
   SetBlurBehind(picture);
   ApplyRegion(MakeRgn());
-  // Directly behind the owner, shown without activation when still hidden.
-  const UINT show = IsWindowVisible(w) ? 0 : SWP_SHOWWINDOW;
-  SetWindowPos(w, owner, 0, 0, 0, 0, kPlaceFlags | SWP_NOMOVE | SWP_NOSIZE | show);
+  // Directly behind the owner, shown without activation when still hidden. A system that
+  // keeps owned windows in front of their owners (Wine does) gets it directly in front,
+  // so that no other window comes between the form and its frame.
+  KeepNextToOwner(IsWindowVisible(w) ? 0 : SWP_SHOWWINDOW);
   if (!mainRgnReady_ && blend == 255) {
     CutOwnerRegion();
     mainRgnReady_ = true;
   }
+}
+
+void TacBorderForm::KeepNextToOwner(UINT extraFlags) {
+  FlagScope placing(placing_);
+  const HWND w = Handle(), owner = owner_.OwnerHandle();
+  SetWindowPos(w, owner, 0, 0, 0, 0, kPlaceFlags | SWP_NOMOVE | SWP_NOSIZE | extraFlags);
+  const HWND above = GetWindow(owner, GW_HWNDPREV);
+  if (GetWindow(owner, GW_HWNDNEXT) != w && above && above != w)
+    SetWindowPos(w, above, 0, 0, 0, 0, kPlaceFlags | SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void TacBorderForm::SetBlurBehind(const PixelBuffer& picture) {
@@ -385,9 +395,14 @@ void TacBorderForm::BorderProc(marv::Message& m, const marv::MessageHandler& old
     case WM_SHOWWINDOW:
       if (!m.WParam && IsWindowVisible(Handle())) SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, kHideFlags);
       break;
-    case WM_WINDOWPOSCHANGED:
+    case WM_WINDOWPOSCHANGED: {
       owner_.KillButtonFades();
+      // The system re-orders owned windows when one of them is activated: the frame goes
+      // back next to its form rather than over another window.
+      const auto& pos = *reinterpret_cast<const WINDOWPOS*>(m.LParam);
+      if (!(pos.flags & SWP_NOZORDER) && !placing_ && IsWindowVisible(Handle())) KeepNextToOwner(0);
       break;
+    }
     case WM_ERASEBKGND:
     case WM_NCPAINT:
     case WM_DPICHANGED:

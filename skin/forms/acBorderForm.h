@@ -50,6 +50,7 @@ class TacBorderForm {
   void DragMaximized(POINT cursor);
   void PunchHole(POINT screen);
   void SetBlurBehind(const PixelBuffer& picture);
+  void KeepNextToOwner(UINT extraFlags);
   void ApplyRegion(const std::vector<TRect>& rects);
   TacBorderHitInput HitInput() const;
   POINT ToWindow(POINT screen) const;
@@ -63,6 +64,7 @@ class TacBorderForm {
   bool maxMoving_ = false;      // the caption of a maximized owner is pressed
   bool resetRgn_ = false;       // a click-through hole must be closed again
   bool showing_ = false;        // an update is running
+  bool placing_ = false;        // the window is being put next to its owner
   SIZE size_{};
   TacBorderStretch stretchX_, stretchY_;
 };

@@ -54,6 +54,8 @@ class TsSkinProvider {
   // Puts the frame on the screen (rebuilding the picture first when it is stale).
   void RepaintFrame();
   const marv::DibBitmap& Picture() const { return picture_; }
+  // The extended border window around the form; null when none is in use.
+  const TacBorderForm* BorderForm() const { return borderForm_.get(); }
 
   // Geometry at the form's density.
   TacFormFrame FrameInfo() const;

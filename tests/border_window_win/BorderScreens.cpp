@@ -35,8 +35,22 @@ int wmain(int argc, wchar_t** argv) {
   GetWindowRect(main.Form().Handle(), &r);
   program.ShowSkinned(program.About(), r.right + 60, 60);
   program.ShowSkinned(program.Notice(), 120, r.bottom + 60);
-  SetActiveWindow(main.Form().Handle());
   uitest::PumpFor(500);
+  // What was shown where, beside the picture.
+  FILE* notes = _wfopen((std::wstring(argv[1]) + L".txt").c_str(), L"w");
+  if (notes) {
+    for (marv::Form* f : {static_cast<marv::Form*>(&program.Main()), static_cast<marv::Form*>(&program.About()),
+                          static_cast<marv::Form*>(&program.Notice())}) {
+      RECT w{};
+      GetWindowRect(f->Handle(), &w);
+      const std::vector<HWND> borders = BorderWindowsOf(f->Handle());
+      RECT b{};
+      if (!borders.empty()) GetWindowRect(borders[0], &b);
+      fprintf(notes, "form %ld,%ld-%ld,%ld visible %d borders %zu at %ld,%ld-%ld,%ld\n", w.left, w.top, w.right,
+              w.bottom, IsWindowVisible(f->Handle()), borders.size(), b.left, b.top, b.right, b.bottom);
+    }
+    fclose(notes);
+  }
   const std::vector<uint8_t> png = EncodePng(GrabScreen(), PngKind::Rgb);
   FILE* file = _wfopen(argv[1], L"wb");
   if (!file) return 1;

@@ -37,8 +37,8 @@ class SkinnedProgram {
   TsSkinProvider& ShowSkinned(marv::Form& form, int left, int top) {
     form.HandleNeeded();
     providers_.push_back(std::make_unique<TsSkinProvider>(form, false));
+    form.Show();  // a form may place itself when shown (About centres on the main window)
     SetWindowPos(form.Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    form.Show();
     uitest::PumpFor(100);
     return *providers_.back();
   }

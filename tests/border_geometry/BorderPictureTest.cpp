@@ -46,10 +46,13 @@ TEST(BorderPicture, SlateShadowSurroundsTheFrameAtEveryDensity) {
         EXPECT_LT(a, 255u) << p.X << "," << p.Y;
       }
       EXPECT_LT(PixelA(picture.at(0, midY)), PixelA(picture.at(frame.Left - 1, midY)));
-      // The frame itself is opaque, from its edges to the client area.
+      // The frame itself is opaque around the client area, which shows through untouched.
+      const TPoint client = BorderClientOffset(f);
       for (const TPoint p : {TPoint{frame.Left, midY}, TPoint{frame.Right - 1, midY}, TPoint{midX, frame.Top},
-                             TPoint{midX, frame.Bottom - 1}, TPoint{midX, midY}})
+                             TPoint{midX, frame.Bottom - 1}, TPoint{client.X - 1, client.Y - 1}})
         EXPECT_EQ(PixelA(picture.at(p.X, p.Y)), 255u) << p.X << "," << p.Y;
+      for (const TPoint p : {TPoint{client.X, client.Y}, TPoint{midX, midY}, TPoint{client.X + 399, client.Y + 299}})
+        EXPECT_EQ(picture.at(p.X, p.Y), 0u) << p.X << "," << p.Y;
     }
   }
 }

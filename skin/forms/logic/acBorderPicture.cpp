@@ -64,6 +64,11 @@ void PaintBorderPicture(const TacFramePictureInput& in, const TacBorderFrame& f,
   const TRect frame = BorderFrameRect(f).Intersect(whole);
   if (frame.IsEmpty()) return;
   PaintFramePicture(in, picture.sub(frame.Left, frame.Top, frame.Width(), frame.Height()), titleEnd);
+  // The owner's client area (and menu line) shows through: nothing of the picture may
+  // cover it, whether or not the system honours the window region of a layered window.
+  const TRect hole =
+      BorderClientHole(BorderClientOffset(f), f.ClientSize.X, f.ClientSize.Y, f.MenuLineHeight).Intersect(whole);
+  for (int y = hole.Top; y < hole.Bottom; ++y) std::fill_n(picture.row(y) + hole.Left, hole.Width(), 0u);
 }
 
 std::vector<TRect> BlurBehindRegion(const PixelBuffer& picture, TRect frame, int cornerSide) {

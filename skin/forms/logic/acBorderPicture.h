@@ -40,7 +40,8 @@ TacMaskImage ShadowMask(const TacSkinData& data, bool active);
 TacTitleLayout BorderTitleLayout(const TacTitleInput& frameInput, const TacTitleSkin& skin, int centreOffset);
 
 // Paints the whole picture: transparent, the shadow over all of it, then the frame into
-// BorderFrameRect through `in` (whose Title is in frame coordinates).
+// BorderFrameRect through `in` (whose Title is in frame coordinates), leaving the client
+// hole fully transparent.
 void PaintBorderPicture(const TacFramePictureInput& in, const TacBorderFrame& f, bool active,
                         const PixelBuffer& picture, PixelImage& titleEnd);
 

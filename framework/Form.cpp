@@ -115,7 +115,8 @@ void Form::WindowCreated() {
   const UINT dpi = GetDpiForWindow(Handle());
   dpi_ = dpi ? static_cast<int>(dpi) : kLayoutDpi;
   PlaceWindow();
-  ApplyAlphaBlend();
+  // A window that is layered for other reasons (a class of its own) keeps its style.
+  if (alphaBlend_) ApplyAlphaBlend();
 }
 
 WindowState Form::GetWindowState() const {

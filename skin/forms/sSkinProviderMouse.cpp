@@ -79,7 +79,13 @@ bool TsSkinProvider::MouseMessage(marv::Message& m, const marv::MessageHandler& 
         m.Result = 0;
         return true;
       }
-      clicks_.SetHot(0);
+      {
+        // Only a move over the client area itself leaves the buttons.
+        RECT client;
+        GetClientRect(w, &client);
+        const POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+        if (PtInRect(&client, p)) clicks_.SetHot(0);
+      }
       return false;
     case WM_NCLBUTTONDOWN:
       if (!IsWindowEnabled(w)) return false;

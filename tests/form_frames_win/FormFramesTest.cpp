@@ -272,6 +272,10 @@ TEST_F(FormFrames, HoveringCloseShowsItsHotGlyphAndLeavingRestoresIt) {
     const TacSBAnimation* fade = provider_->ButtonFade(HTCLOSE);
     return fade && !fade->Running() && fade->Schedule().Opacity() == 255;
   }, 3000)) << "the hot fade ran to its end";
+  // A client-area mouse message from a point above the client (as tools send) is no move
+  // over the client: the button stays hot.
+  SendMessageW(form_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(150, -10));
+  EXPECT_EQ(provider_->CurrentHT(), HTCLOSE);
   uitest::PumpFor(50);
   const PixelImage hot = GrabScreen(onScreen);
   EXPECT_NE(hot, normal) << "the close glyph looks hot";

@@ -33,7 +33,7 @@ frames_shots() {
   wine_env wine "$WINCMD" rclick "$CAPTION" "$x" "$y"
   sleep 1
   import -window root "$shots/frame-$ppi-system-menu.png"
-  wine_env wine "$WINCMD" escape
+  wine_env wine "$WINCMD" endmenu
   sleep 0.5
 }
 

@@ -2,6 +2,8 @@
 // caption buttons, double and right clicks on the title, and the system menu.
 #include <windowsx.h>
 
+#include "skin/data/sSkinManager.h"
+#include "skin/forms/sSkinMenus.h"
 #include "skin/forms/sSkinProvider.h"
 
 namespace {
@@ -23,6 +25,9 @@ void TsSkinProvider::SetHotButton(int code) { clicks_.SetHot(code); }
 void TsSkinProvider::DropSysMenu(int x, int y) {
   if (!OwnsActiveWindow() && GetForegroundWindow() != form_.Handle()) return;
   systemMenu_.UpdateItems(MenuRules());
+  // Drawn by the popup-menu skinning, with the window-button symbols by command.
+  if (auto* manager = dynamic_cast<TsSkinManager*>(skin_->Data().SkinManager()); manager && manager->SkinnedPopups())
+    if (auto* menus = dynamic_cast<TsSkinableMenus*>(manager->SkinableMenus())) menus->HookPopupMenu(systemMenu_.Menu(), true);
   systemMenu_.Popup(x, y);
 }
 

@@ -28,13 +28,15 @@ std::wstring NativeCaption(HWND window, int command, const wchar_t* fallback) {
 
 }  // namespace
 
-TsSystemMenu::TsSystemMenu(marv::Form& form) : form_(form), menu_(form, L"SystemMenu") {}
+// The name tells the menu skinning to draw the window-button symbols by command.
+TsSystemMenu::TsSystemMenu(marv::Form& form) : form_(form), menu_(form, L"acSysMenu") {}
 
 void TsSystemMenu::Generate() {
   if (items_[0]) return;
   for (size_t i = 0; i < kItems.size(); ++i) {
     if (kItems[i].command == kScClose) menu_.Add(L"acISep", L"-");
     items_[i] = &menu_.Add(kItems[i].name, NativeCaption(form_.Handle(), kItems[i].command, kItems[i].fallback));
+    items_[i]->SystemCommand = static_cast<UINT>(kItems[i].command);
   }
 }
 
@@ -47,8 +49,8 @@ void TsSystemMenu::UpdateItems(const TacSystemMenuRules& r) {
                                                     {r.VisibleMax, r.EnabledMax},
                                                     {r.VisibleClose, r.EnabledClose}}};
   for (size_t i = 0; i < items_.size(); ++i) {
-    items_[i]->SetVisible(shown[i].first);
-    items_[i]->SetEnabled(shown[i].second);
+    items_[i]->Visible = shown[i].first;
+    items_[i]->Enabled = shown[i].second;
   }
 }
 
@@ -57,16 +59,11 @@ void TsSystemMenu::Popup(int x, int y) {
   menu_.Popup(x, y);
 }
 
-int TsSystemMenu::SysCommandOf(const marv::MenuItem& item) const {
-  for (size_t i = 0; i < items_.size(); ++i)
-    if (items_[i] == &item) return kItems[i].command;
-  return 0;
-}
 
 bool TsSystemMenu::HandleCommand(UINT command) {
   const marv::MenuItem* item = menu_.FindItem(command);
   if (!item) return false;
-  const int sys = SysCommandOf(*item);
-  if (sys && item->Enabled() && form_.Handle()) PostMessageW(form_.Handle(), WM_SYSCOMMAND, static_cast<WPARAM>(sys), 0);
+  const UINT sys = item->SystemCommand;
+  if (sys && item->Enabled && form_.Handle()) PostMessageW(form_.Handle(), WM_SYSCOMMAND, static_cast<WPARAM>(sys), 0);
   return true;
 }

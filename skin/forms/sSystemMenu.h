@@ -35,8 +35,6 @@ class TsSystemMenu {
   marv::MenuItem* ItemMinimize() const { return items_[3]; }
   marv::MenuItem* ItemMaximize() const { return items_[4]; }
   marv::MenuItem* ItemClose() const { return items_[5]; }
-  // The system command an item sends (0 for none).
-  int SysCommandOf(const marv::MenuItem& item) const;
 
  private:
   marv::Form& form_;

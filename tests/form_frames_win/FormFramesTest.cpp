@@ -325,8 +325,8 @@ void WatchSystemMenu(TsSystemMenu& menu, MenuSeen& seen, bool chooseClose) {
     for (int i = 0; i < GetMenuItemCount(shown); ++i) {
       const UINT id = GetMenuItemID(shown, i);
       const marv::MenuItem* item = menu.Menu().FindItem(id);
-      if (!item || item->IsSeparator()) continue;
-      const int command = menu.SysCommandOf(*item);
+      if (!item || item->Caption() == L"-") continue;
+      const int command = static_cast<int>(item->SystemCommand);
       seen.states[command] = GetMenuState(shown, id, MF_BYCOMMAND) & MF_GRAYED;
       if (command == SC_CLOSE) close = id;
     }

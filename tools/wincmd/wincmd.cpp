@@ -4,9 +4,9 @@
 //   wincmd click <caption> <x> <y>    click at client point (x, y) of it
 //   wincmd dismiss [seconds]          close every message box (#32770) that shows up within the time
 //   wincmd rclick <caption> <x> <y>   a real right click at client point (x, y); negative y is the title
-//   wincmd escape                     a real press of the Escape key
 //   wincmd front <caption>            bring it to the front and activate it
 //   wincmd stranger <seconds>         another program's small active window at the screen's top-left
+//   wincmd endmenu                    close the popup menu (#32768) that is open
 #include <windows.h>
 
 #include <cstdio>
@@ -49,14 +49,6 @@ void RightClick(HWND w, int x, int y) {
   input[0].type = input[1].type = INPUT_MOUSE;
   input[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
   input[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-  SendInput(2, input, sizeof(INPUT));
-}
-
-void PressEscape() {
-  INPUT input[2]{};
-  input[0].type = input[1].type = INPUT_KEYBOARD;
-  input[0].ki.wVk = input[1].ki.wVk = VK_ESCAPE;
-  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(2, input, sizeof(INPUT));
 }
 
@@ -121,9 +113,9 @@ int wmain(int argc, wchar_t** argv) {
     Stranger(argc > 2 ? _wtof(argv[2]) : 3);
     return 0;
   }
-  if (cmd == L"escape") {
-    PressEscape();
-    return 0;
+  if (cmd == L"endmenu") {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    return (menu && IsWindowVisible(menu) && PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0)) ? 0 : 1;
   }
   if (cmd == L"dismiss") {
     Dismiss(argc > 2 ? _wtof(argv[2]) : 2);

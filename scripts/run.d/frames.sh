@@ -12,11 +12,11 @@ frames_shots() {
   sleep 0.7
   import -window root "$shots/frame-$ppi-active.png"
   # Another program's window takes the activation.
-  wine_env wine "$WINCMD" stranger 4 >/dev/null 2>&1 &
+  wine_env wine "$WINCMD" stranger 2.5 >/dev/null 2>&1 &
   other=$!
-  sleep 2
+  sleep 1.5
   import -window root "$shots/frame-$ppi-inactive.png"
-  kill "$other" 2>/dev/null; wait "$other" 2>/dev/null
+  wait "$other" 2>/dev/null
   wine_env wine "$WINCMD" front "$CAPTION"
   sleep 0.5
   # The close glyph: the title's right end, above the client area.

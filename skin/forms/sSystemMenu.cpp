@@ -26,12 +26,24 @@ std::wstring NativeCaption(HWND window, int command, const wchar_t* fallback) {
   return fallback;
 }
 
+// The name tells the menu skinning to draw the window-button symbols by command.
+constexpr std::wstring_view kMenuName = L"acSysMenu";
+
+marv::PopupMenu& FormSystemMenu(marv::Form& form) {
+  for (const auto& menu : form.PopupMenus())
+    if (menu->Name() == kMenuName) return *menu;  // a provider before this one made it
+  return form.AddPopupMenu(std::wstring(kMenuName));
+}
+
 }  // namespace
 
-// The name tells the menu skinning to draw the window-button symbols by command.
-TsSystemMenu::TsSystemMenu(marv::Form& form) : form_(form), menu_(form, L"acSysMenu") {}
+TsSystemMenu::TsSystemMenu(marv::Form& form) : form_(form), menu_(FormSystemMenu(form)) {}
 
 void TsSystemMenu::Generate() {
+  if (items_[0]) return;
+  for (const auto& item : menu_.Items())  // the items a provider before this one made
+    for (size_t i = 0; i < kItems.size(); ++i)
+      if (item->Name() == kItems[i].name) items_[i] = item.get();
   if (items_[0]) return;
   for (size_t i = 0; i < kItems.size(); ++i) {
     if (kItems[i].command == kScClose) menu_.Add(L"acISep", L"-");

@@ -38,6 +38,6 @@ class TsSystemMenu {
 
  private:
   marv::Form& form_;
-  marv::PopupMenu menu_;
+  marv::PopupMenu& menu_;  // one of the form's menus, so that the form measures and draws it
   std::array<marv::MenuItem*, 6> items_{};
 };

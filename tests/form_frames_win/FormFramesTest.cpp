@@ -315,10 +315,11 @@ struct MenuSeen {
   bool shown = false;
   POINT at{};
   std::map<int, UINT> states;  // system command -> MF_GRAYED or 0
+  int unmeasured = 0;          // owner-drawn items the window could not measure
 };
 
 void WatchSystemMenu(TsSystemMenu& menu, MenuSeen& seen, bool chooseClose) {
-  menu.Menu().SetTracker([&menu, &seen, chooseClose](HMENU shown, POINT at, HWND) -> UINT {
+  menu.Menu().SetTracker([&menu, &seen, chooseClose](HMENU shown, POINT at, HWND owner) -> UINT {
     seen.shown = true;
     seen.at = at;
     UINT close = 0;
@@ -328,6 +329,10 @@ void WatchSystemMenu(TsSystemMenu& menu, MenuSeen& seen, bool chooseClose) {
       if (!item || item->Caption() == L"-") continue;
       const int command = static_cast<int>(item->SystemCommand);
       seen.states[command] = GetMenuState(shown, id, MF_BYCOMMAND) & MF_GRAYED;
+      // The skinned menu is owner-drawn: its window must measure every item.
+      MEASUREITEMSTRUCT measure{ODT_MENU, 0, id, 0, 0, 0};
+      if (!SendMessageW(owner, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)) || measure.itemWidth == 0)
+        ++seen.unmeasured;
       if (command == SC_CLOSE) close = id;
     }
     return chooseClose ? close : 0;
@@ -346,6 +351,7 @@ TEST_F(FormFrames, RightClickOnTheTitleOpensTheSystemMenuAtTheCursorAndCloseEnds
   const std::map<int, UINT> expected{{SC_RESTORE, MF_GRAYED}, {SC_MOVE, 0},     {SC_SIZE, MF_GRAYED},
                                      {SC_MINIMIZE, 0},        {SC_CLOSE, 0}};
   EXPECT_EQ(seen.states, expected) << "no maximize; restore and size grayed";
+  EXPECT_EQ(seen.unmeasured, 0) << "the skinned menu draws every item";
   EXPECT_TRUE(uitest::PumpUntil([&] { return app_->Terminated(); }, 3000));
 }
 

@@ -1,5 +1,6 @@
 #include "framework/Form.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "common/ThreadWindowsDisabled.h"
@@ -115,7 +116,8 @@ void Form::WindowCreated() {
   const UINT dpi = GetDpiForWindow(Handle());
   dpi_ = dpi ? static_cast<int>(dpi) : kLayoutDpi;
   PlaceWindow();
-  ApplyAlphaBlend();
+  // A window that is layered for other reasons (a class of its own) keeps its style.
+  if (alphaBlend_) ApplyAlphaBlend();
 }
 
 WindowState Form::GetWindowState() const {
@@ -284,14 +286,37 @@ PopupMenu& Form::AddPopupMenu(std::wstring name) {
   return *menus_.back();
 }
 
-bool Form::DispatchMenuCommand(WPARAM wParam) {
-  for (auto& menu : menus_) {
-    if (MenuItem* item = menu->FindItem(LOWORD(wParam))) {
-      item->Click();
-      return true;
-    }
+MenuItem* Form::FindMenuItem(UINT command) const {
+  for (const auto& menu : menus_) {
+    if (MenuItem* item = menu->FindItem(command)) return item;
   }
-  return false;
+  return nullptr;
+}
+
+bool Form::DispatchMenuCommand(WPARAM wParam) {
+  MenuItem* item = FindMenuItem(LOWORD(wParam));
+  if (item) item->Click();
+  return item != nullptr;
+}
+
+// Owner-drawn items of this form's menus are measured and drawn by their own handlers.
+bool Form::MeasureMenuItem(MEASUREITEMSTRUCT& measure) {
+  MenuItem* item = measure.CtlType == ODT_MENU ? FindMenuItem(measure.itemID) : nullptr;
+  if (!item) return false;
+  HDC dc = GetDC(Handle());
+  int width = static_cast<int>(measure.itemWidth), height = static_cast<int>(measure.itemHeight);
+  item->Measure(dc, width, height);
+  ReleaseDC(Handle(), dc);
+  measure.itemWidth = static_cast<UINT>(std::max(width, 0));
+  measure.itemHeight = static_cast<UINT>(std::max(height, 0));
+  return true;
+}
+
+bool Form::DrawMenuItem(const DRAWITEMSTRUCT& draw) {
+  MenuItem* item = draw.CtlType == ODT_MENU ? FindMenuItem(draw.itemID) : nullptr;
+  if (!item) return false;
+  item->Draw(draw.hDC, draw.rcItem, draw.itemState);
+  return true;
 }
 
 void Form::WndProc(Message& m) {
@@ -313,6 +338,18 @@ void Form::WndProc(Message& m) {
       else if (m.WParam == SIZE_RESTORED) windowState_ = WindowState::Normal;
       if (OnResize) OnResize(*this);
       return;
+    case WM_MEASUREITEM:
+      if (m.WParam == 0 && MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam))) {
+        m.Result = TRUE;
+        return;
+      }
+      break;
+    case WM_DRAWITEM:
+      if (m.WParam == 0 && DrawMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam))) {
+        m.Result = TRUE;
+        return;
+      }
+      break;
     case WM_DPICHANGED:
       if (!scaled_) break;
       ChangeDpi(LOWORD(m.WParam), *reinterpret_cast<const RECT*>(m.LParam));

@@ -12,6 +12,7 @@
 namespace marv {
 
 class Application;
+class MenuItem;
 class PopupMenu;
 class WindowLink;
 
@@ -104,6 +105,7 @@ class Form : public WinControl {
   PaintEvent OnPaint;
 
   PopupMenu& AddPopupMenu(std::wstring name);
+  const std::vector<std::unique_ptr<PopupMenu>>& PopupMenus() const { return menus_; }
   // A WM_COMMAND number of its own for a menu item.
   UINT AllocateCommand() { return nextCommand_++; }
   // Lets other threads post to this window for as long as it exists.
@@ -129,6 +131,9 @@ class Form : public WinControl {
   bool DispatchMenuCommand(WPARAM wParam);
   void ApplyAlphaBlend();
   void ApplyConstraints(MINMAXINFO& info) const;
+  MenuItem* FindMenuItem(UINT command) const;
+  bool MeasureMenuItem(MEASUREITEMSTRUCT& measure);
+  bool DrawMenuItem(const DRAWITEMSTRUCT& draw);
 
   BorderStyle borderStyle_ = BorderStyle::Sizeable;
   BorderIcons borderIcons_;

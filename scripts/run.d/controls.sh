@@ -22,6 +22,7 @@ controls_shots() {
   wine_env wine "$MOUSECMD" move "$CAPTION" "$x" "$y"
   sleep 0.7
   import -window root "$shots/main-$ppi-hot.png"
+  if declare -F app_menu_shot >/dev/null; then app_menu_shot "$ppi"; fi
   wine_env wine "$MOUSECMD" away "$CAPTION"
   x=$(controls_scaled "${controls_switch_point[0]}" "$ppi"); y=$(controls_scaled "${controls_switch_point[1]}" "$ppi")
   wine_env wine "$WINCMD" click "$CAPTION" "$x" "$y"

@@ -7,18 +7,21 @@
 #include "skin/forms/acAppWindowHook.h"
 #include "skin/forms/acWindowHook.h"
 
+class TsSkinableMenus;
+
 class TacEngineHooks final : public IacAppHooks {
  public:
-  TacEngineHooks(marv::Application& app, TsSkinManager& manager, IacPopupWindowAdopter* popups,
-                 IacDeferredMenuBorders* borders);
+  // `menus` may be null: menus are then left to the system.
+  TacEngineHooks(marv::Application& app, TsSkinManager& manager, TsSkinableMenus* menus);
 
-  // IacAppHooks: the manager's InstallHook and UnInstallHook.
-  void Install() override { windowHook_.Install(); }
-  void Uninstall() override { windowHook_.Uninstall(); }
+  // IacAppHooks: the manager's InstallHook (a skin was applied) and UnInstallHook.
+  void Install() override;
+  void Uninstall() override;
 
   TacWindowHook& WindowHook() { return windowHook_; }
 
  private:
+  TsSkinableMenus* menus_;
   TacWindowHook windowHook_;
   TacAppWindowHook appWindowHook_;
 };

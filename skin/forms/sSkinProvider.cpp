@@ -287,6 +287,7 @@ void TsSkinProvider::NewWndProc(marv::Message& m, const marv::MessageHandler& ne
     case WM_NCDESTROY:
       KillAnimations();
       next(m);
+      if (OnWindowGone) OnWindowGone(*this);  // may free the provider: nothing after it
       return;
     default:
       break;

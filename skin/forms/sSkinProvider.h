@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "framework/DibBitmap.h"
@@ -77,6 +78,8 @@ class TsSkinProvider {
   TsSystemMenu& SystemMenu() { return systemMenu_; }
   // Shows the system menu at a screen point; only for the application's active form.
   void DropSysMenu(int x, int y);
+  // Runs after the form's window is gone (WM_NCDESTROY); the owner may free the provider.
+  std::function<void(TsSkinProvider&)> OnWindowGone;
   // Runs a message through the provider's window procedure.
   LRESULT ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 

@@ -2,6 +2,8 @@
 // caption buttons, double and right clicks on the title, and the system menu.
 #include <windowsx.h>
 
+#include "skin/data/sSkinManager.h"
+#include "skin/forms/sSkinMenus.h"
 #include "skin/forms/sSkinProvider.h"
 
 namespace {
@@ -24,6 +26,9 @@ void TsSkinProvider::SetHotButton(int code) { clicks_.SetHot(code); }
 void TsSkinProvider::DropSysMenu(int x, int y) {
   if (!OwnsActiveWindow() && GetForegroundWindow() != form_.Handle()) return;
   systemMenu_.UpdateItems(MenuRules());
+  // Drawn by the popup-menu skinning, with the window-button symbols by command.
+  if (auto* manager = dynamic_cast<TsSkinManager*>(skin_->Data().SkinManager()); manager && manager->SkinnedPopups())
+    if (auto* menus = dynamic_cast<TsSkinableMenus*>(manager->SkinableMenus())) menus->HookPopupMenu(systemMenu_.Menu(), true);
   systemMenu_.Popup(x, y);
 }
 
@@ -83,7 +88,13 @@ bool TsSkinProvider::MouseMessage(marv::Message& m, const marv::MessageHandler& 
         m.Result = 0;
         return true;
       }
-      clicks_.SetHot(0);
+      {
+        // Only a move over the client area itself leaves the buttons.
+        RECT client;
+        GetClientRect(w, &client);
+        const POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+        if (PtInRect(&client, p)) clicks_.SetHot(0);
+      }
       return false;
     case WM_NCLBUTTONDOWN:
       if (!IsWindowEnabled(w)) return false;

@@ -26,15 +26,29 @@ std::wstring NativeCaption(HWND window, int command, const wchar_t* fallback) {
   return fallback;
 }
 
+// The name tells the menu skinning to draw the window-button symbols by command.
+constexpr std::wstring_view kMenuName = L"acSysMenu";
+
+marv::PopupMenu& FormSystemMenu(marv::Form& form) {
+  for (const auto& menu : form.PopupMenus())
+    if (menu->Name() == kMenuName) return *menu;  // a provider before this one made it
+  return form.AddPopupMenu(std::wstring(kMenuName));
+}
+
 }  // namespace
 
-TsSystemMenu::TsSystemMenu(marv::Form& form) : form_(form), menu_(form, L"SystemMenu") {}
+TsSystemMenu::TsSystemMenu(marv::Form& form) : form_(form), menu_(FormSystemMenu(form)) {}
 
 void TsSystemMenu::Generate() {
+  if (items_[0]) return;
+  for (const auto& item : menu_.Items())  // the items a provider before this one made
+    for (size_t i = 0; i < kItems.size(); ++i)
+      if (item->Name() == kItems[i].name) items_[i] = item.get();
   if (items_[0]) return;
   for (size_t i = 0; i < kItems.size(); ++i) {
     if (kItems[i].command == kScClose) menu_.Add(L"acISep", L"-");
     items_[i] = &menu_.Add(kItems[i].name, NativeCaption(form_.Handle(), kItems[i].command, kItems[i].fallback));
+    items_[i]->SystemCommand = static_cast<UINT>(kItems[i].command);
   }
 }
 
@@ -47,8 +61,8 @@ void TsSystemMenu::UpdateItems(const TacSystemMenuRules& r) {
                                                     {r.VisibleMax, r.EnabledMax},
                                                     {r.VisibleClose, r.EnabledClose}}};
   for (size_t i = 0; i < items_.size(); ++i) {
-    items_[i]->SetVisible(shown[i].first);
-    items_[i]->SetEnabled(shown[i].second);
+    items_[i]->Visible = shown[i].first;
+    items_[i]->Enabled = shown[i].second;
   }
 }
 
@@ -57,16 +71,11 @@ void TsSystemMenu::Popup(int x, int y) {
   menu_.Popup(x, y);
 }
 
-int TsSystemMenu::SysCommandOf(const marv::MenuItem& item) const {
-  for (size_t i = 0; i < items_.size(); ++i)
-    if (items_[i] == &item) return kItems[i].command;
-  return 0;
-}
 
 bool TsSystemMenu::HandleCommand(UINT command) {
   const marv::MenuItem* item = menu_.FindItem(command);
   if (!item) return false;
-  const int sys = SysCommandOf(*item);
-  if (sys && item->Enabled() && form_.Handle()) PostMessageW(form_.Handle(), WM_SYSCOMMAND, static_cast<WPARAM>(sys), 0);
+  const UINT sys = item->SystemCommand;
+  if (sys && item->Enabled && form_.Handle()) PostMessageW(form_.Handle(), WM_SYSCOMMAND, static_cast<WPARAM>(sys), 0);
   return true;
 }

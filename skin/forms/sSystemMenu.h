@@ -35,11 +35,9 @@ class TsSystemMenu {
   marv::MenuItem* ItemMinimize() const { return items_[3]; }
   marv::MenuItem* ItemMaximize() const { return items_[4]; }
   marv::MenuItem* ItemClose() const { return items_[5]; }
-  // The system command an item sends (0 for none).
-  int SysCommandOf(const marv::MenuItem& item) const;
 
  private:
   marv::Form& form_;
-  marv::PopupMenu menu_;
+  marv::PopupMenu& menu_;  // one of the form's menus, so that the form measures and draws it
   std::array<marv::MenuItem*, 6> items_{};
 };

@@ -16,7 +16,8 @@ const char* const kFrameSkin =
     "[GLOBALINFO]\nMASTERBITMAP=MASTER.PNG\n"
     "BICONCLOSE=@0000@0000@0024@0008@3@0\nBICONMIN=@0000@0008@0024@0016@3@0\n"
     "[FORM]\nSTATES=2\nCOLOR=$100000\nHOTCOLOR=$200000\n"
-    "[FORMTITLE]\nSTATES=2\nCOLOR=$003000\nHOTCOLOR=$004000\nFONTCOLOR=$0000A0\nHOTFONTCOLOR=$0000B0\n";
+    "[FORMTITLE]\nSTATES=2\nCOLOR=$003000\nHOTCOLOR=$004000\nFONTCOLOR=$0000A0\nHOTFONTCOLOR=$0000B0\n"
+    "[CAPTION]\nSTATES=2\nTRANSPARENCY=100\nHOTTRANSPARENCY=100\n";
 
 constexpr uint32_t kFormActive = 0xFF000020, kFormInactive = 0xFF000010;
 constexpr uint32_t kTitleActive = 0xFF004000, kTitleInactive = 0xFF003000;
@@ -79,6 +80,13 @@ TEST_F(FrameFixture, ActivePictureShowsFormTitleTextAndButtons) {
   EXPECT_EQ(caption.R.Top, 9 - 8 / 2 - 1) << "centred on the title's centre line";
   EXPECT_TRUE(caption.Format & tfEndEllipsis);
   EXPECT_EQ(p.at(in.Title.CaptionRect.Left + 1, caption.R.Top + 2), 0xFFB00000) << "a glyph box of the text";
+}
+
+TEST_F(FrameFixture, ASeeThroughCaptionSectionLeavesTheTitleAsItIs) {
+  ASSERT_GE(in.Sections.Caption, 0);
+  const PixelImage with = Paint();
+  in.Sections.Caption = -1;
+  EXPECT_EQ(Paint(), with);
 }
 
 TEST_F(FrameFixture, InactivePictureUsesStateZeroAndHalfOpaqueButtons) {

@@ -43,8 +43,9 @@ void PaintCaptionText(const TacFramePictureInput& in, const PixelBuffer& picture
   const int state = SectionState(data, in.Sections.Title, in.Active);
   if (in.Sections.Caption >= 0) {
     const TRect behind{r.Left - 4, r.Top - 2, r.Right + 4, r.Bottom + 2};
-    PaintElement(SectionOwner(data, in.Sections.Caption), MakeCacheInfo(picture), state, picture,
-                 {behind.Left, behind.Top}, behind, false);
+    // The picture is its own background here: a see-through caption section shows the title.
+    PaintElement(SectionOwner(data, in.Sections.Caption), MakeCacheInfo(picture), state, picture, {0, 0}, behind,
+                 false);
   }
   const uint32_t format = tfLeft | tfSingleLine | tfVCenter | tfNoPrefix | tfEndEllipsis;
   const TSize size = in.Painter->Measure(in.Caption, in.CaptionFont, format, r.Width());

@@ -42,6 +42,17 @@ bool SetLayeredAlpha(HWND window, bool layered, uint8_t alpha) {
   return false;
 }
 
+void GiveFormItsOpacity(HWND form, bool alphaBlend, uint8_t alphaBlendValue) {
+  if (alphaBlend) {
+    SetLayeredAlpha(form, true, alphaBlendValue);
+    return;
+  }
+  if (CompositionEnabled()) SetLayeredWindowAttributes(form, 0, 255, LWA_ALPHA);
+  SetExStyle(form, ExStyle(form) & ~WS_EX_LAYERED);
+}
+
+void LeaveFormAfterHide(HWND form, uint8_t blendValue) { SetLayeredAlpha(form, blendValue != 255, blendValue); }
+
 bool UpdateLayeredPicture(HWND window, const PixelBuffer* picture, uint8_t alpha, std::optional<POINT> topLeft) {
   if (!IsWindow(window)) return false;
   RECT bounds{};
@@ -86,6 +97,10 @@ void TacLayeredWindow::Put(const PixelBuffer& picture, uint8_t opacity, std::opt
   std::optional<POINT> to;
   if (topLeft) to = POINT{topLeft->X, topLeft->Y};
   UpdateLayeredPicture(window_, &picture, opacity, to);
+  if (behind_)
+    SetWindowPos(window_, behind_, 0, 0, 0, 0,
+                 SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOOWNERZORDER |
+                     SWP_NOSENDCHANGING);
 }
 
 void TacLayeredWindow::ShowNoActivate() {

@@ -24,6 +24,13 @@ bool UpdateLayeredPicture(HWND window, const PixelBuffer* picture, uint8_t alpha
 
 bool CompositionEnabled();
 
+// After a show animation the form gets its own opacity back: a translucent form stays
+// layered at alphaBlendValue, an opaque one loses its layering (at 255 first under
+// composition, so it never flashes). After a hide the same leaves an opaque form
+// unlayered and without its WS_VISIBLE bit.
+void GiveFormItsOpacity(HWND form, bool alphaBlend, uint8_t alphaBlendValue);
+void LeaveFormAfterHide(HWND form, uint8_t blendValue);
+
 // A real window as an animation window. Owned: destroyed with this object.
 class TacLayeredWindow final : public IacLayeredTarget {
  public:
@@ -36,10 +43,14 @@ class TacLayeredWindow final : public IacLayeredTarget {
   void Put(const PixelBuffer& picture, uint8_t opacity, std::optional<TPoint> topLeft) override;
   void ShowNoActivate() override;
   HWND Handle() const { return window_; }
+  // After every picture the window goes directly behind this one in z-order (a minimize
+  // flight stays behind the taskbar); null leaves the z-order alone.
+  void KeepBehind(HWND window) { behind_ = window; }
 
  private:
   HWND window_;
   bool owned_;
+  HWND behind_ = nullptr;
 };
 
 // The UI thread's clock for animations that run in one go (tick count, Sleep(0)).

@@ -109,6 +109,22 @@ TEST_F(HideTimer, ASecondHideFreesTheFirstWindowAtOnceAndOnlyTheSecondFormHears)
   EXPECT_EQ(freed, 2);
 }
 
+TEST_F(HideTimer, AHideStartedFromTheEventOfTheLastOneRunsToItsOwnEnd) {
+  int secondEvents = 0;
+  TacHideRequest first = Request(36, atFading, 255);
+  first.AfterHiding = [&] {
+    TacHideRequest second = Request(36, atFading, 255);
+    second.AfterHiding = [&] { ++secondEvents; };
+    hide.Start(std::move(second));
+  };
+  hide.Start(std::move(first));
+  RunOut();
+  EXPECT_EQ(secondEvents, 1);
+  EXPECT_EQ(Opacities(log), (Ints{255, 170, 85, 0, 0, 255, 170, 85, 0, 0}));
+  EXPECT_EQ(freed, 2);
+  EXPECT_EQ(timers.Live(), 0) << "no timer left ticking";
+}
+
 TEST_F(HideTimer, WhileTheProgramEndsAllFramesRunAtOnceTwelveMillisecondsApart) {
   HandClock clock;
   const uint64_t start = clock.now;

@@ -1,5 +1,9 @@
 // The window animations on bare windows of this test (no skin, no provider). A tiny
 // window class of its own stands in for the program's layered window class.
+// Composition branch: Wine 8 reports desktop composition off (DwmIsCompositionEnabled),
+// so every test here covers the path without composition: a window turned layered by
+// UpdateLayeredPicture loses WS_VISIBLE for a moment while the desktop under it is
+// redrawn, and a minimize flight starts at the form's own opacity.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -12,6 +16,7 @@
 #include "skin/forms/acSystemAnimation.h"
 #include "skin/forms/acTaskbarWindow.h"
 #include "skin/forms/acWindowAnimations.h"
+#include "skin/forms/logic/acMinTimer.h"
 #include "skin/forms/logic/acTaskbarTarget.h"
 #include "tests/support/UiDriver.h"
 
@@ -135,6 +140,33 @@ TEST(LayeredAlpha, AddsLayeringOnceOrTakesItAndTheVisibleBitAway) {
 
 // Wine answers SPI_GETANIMATION with 0 whatever was set, so only the reading before and
 // after can be compared here; the putting back on every path is tested natively.
+TEST(FormOpacity, ATranslucentFormStaysLayeredAtItsOpacityAndAnOpaqueOneIsNoLongerLayered) {
+  const struct {
+    const char* name;
+    bool alphaBlend;
+    uint8_t value;
+  } cases[] = {{"AlphaBlendValue 200", true, 200}, {"opaque", false, 255}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestWindow form(WS_EX_TOOLWINDOW, WS_POPUP | WS_VISIBLE, {10, 10, 50, 50}, kBlue);
+    SetLayeredAlpha(form.handle, true, 0);  // as during the show
+    GiveFormItsOpacity(form.handle, c.alphaBlend, c.value);
+    EXPECT_TRUE(IsWindowVisible(form.handle));
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    EXPECT_EQ((GetWindowLongPtrW(form.handle, GWL_EXSTYLE) & WS_EX_LAYERED) != 0, c.alphaBlend);
+    if (c.alphaBlend) {
+      ASSERT_TRUE(GetLayeredWindowAttributes(form.handle, nullptr, &alpha, &flags));
+      EXPECT_EQ(alpha, 200);
+    }
+    LeaveFormAfterHide(form.handle, c.value);
+    EXPECT_EQ((GetWindowLongPtrW(form.handle, GWL_EXSTYLE) & WS_EX_LAYERED) != 0, c.alphaBlend)
+        << "after the hide too";
+    EXPECT_EQ((GetWindowLongPtrW(form.handle, GWL_STYLE) & WS_VISIBLE) != 0, c.alphaBlend)
+        << "an opaque form is left without its visible bit";
+  }
+}
+
 TEST(SystemAnimation, ReadsTheSameBeforeAndAfterACommandAndIsOffDuringIt) {
   const bool before = SystemMinimizeAnimation();
   {
@@ -226,6 +258,51 @@ TEST(ShowAnimation, LeavesTheAnimationWindowAtItsPlaceAtTheFinalOpacityAndTheSwi
   EXPECT_EQ(r.right, 548);
   EXPECT_TRUE(IsWindowVisible(window.handle));
   EXPECT_EQ(ScreenPixel(520, 215), RGB(0, 0xA0, 0));
+}
+
+// A form's flags as the flight reads them, for a form that minimizes and comes back.
+class FlightFlags final : public IacMinFlightHost {
+ public:
+  bool MinimizeRunning() const override { return minimizing; }
+  bool RestoreRunning() const override { return restoring; }
+  bool RestoreCommandInProgress() const override { return false; }
+  void MinimizeFinished() override { minimizing = false; }
+  void RestoreFinished() override { restoring = false; }
+  bool minimizing = false, restoring = false;
+};
+
+TEST(MinimizeFlight, FliesOnTheUiThreadsSixMillisecondTimerAndComesBackToTheFormsPlace) {
+  TestWindow form(WS_EX_TOOLWINDOW, WS_POPUP | WS_VISIBLE, {100, 100, 300, 250}, kGreen);
+  PumpFor(30);
+  TestWindow cover = AnimationWindow({0, 0, 1, 1});
+  ASSERT_TRUE(MakeCoverForm(form.handle, cover.handle));
+  TacLayeredWindow window(cover.handle, TacLayeredWindow::Ownership::Borrowed);
+  TestWindow taskbar(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP | WS_VISIBLE, {0, 560, 800, 600}, kBlue);
+  window.KeepBehind(taskbar.handle);
+  FlightFlags flags;
+  TacMinTimer flight({80, 255, CompositionEnabled()}, flags, UiThreadTimers());
+  flight.SetAnimationWindow(&window);
+  flight.SavedImage() = MakeFormSnapshot(form.handle);
+  const TRect from{100, 100, 300, 250};
+
+  flags.minimizing = true;
+  SetLayeredAlpha(form.handle, true, 0);
+  flight.StartMinimizeFlight(from, TaskbarTargetRectOnScreen(from));
+  EXPECT_TRUE(PumpUntil([&] { return !flags.minimizing; }, 2000));
+  EXPECT_TRUE(flight.Minimized);
+  EXPECT_FALSE(flight.Enabled());
+  EXPECT_EQ(GetWindow(taskbar.handle, GW_HWNDNEXT), cover.handle) << "the picture flew behind the taskbar";
+
+  flags.restoring = true;
+  flight.StartRestoreFlight();
+  EXPECT_TRUE(PumpUntil([&] { return !flags.restoring; }, 2000));
+  EXPECT_FALSE(flight.Minimized);
+  RECT r{};
+  GetWindowRect(cover.handle, &r);
+  EXPECT_EQ(r.left, 100);
+  EXPECT_EQ(r.top, 100);
+  EXPECT_EQ(r.right - r.left, 200) << "the whole picture at the form's place";
+  EXPECT_EQ(ScreenPixel(150, 150), kGreen);
 }
 
 TEST(TaskbarTarget, CentredOnTheTaskbarWindowOrEmptyWithoutOne) {

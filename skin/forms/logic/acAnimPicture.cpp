@@ -27,6 +27,15 @@ void StretchNearest(const PixelBuffer& dst, TRect to, const PixelBuffer& src) {
   }
 }
 
+void ClearOutside(const PixelBuffer& dst, TRect keep) {
+  keep = keep.Intersect({0, 0, dst.width, dst.height});
+  if (keep.IsEmpty()) return dst.fill(0);
+  dst.sub(0, 0, dst.width, keep.Top).fill(0);
+  dst.sub(0, keep.Bottom, dst.width, dst.height - keep.Bottom).fill(0);
+  dst.sub(0, keep.Top, keep.Left, keep.Height()).fill(0);
+  dst.sub(keep.Right, keep.Top, dst.width - keep.Right, keep.Height()).fill(0);
+}
+
 void PremultiplyInto(const PixelBuffer& dst, const PixelBuffer& src) {
   const int w = std::min(dst.width, src.width), h = std::min(dst.height, src.height);
   for (int y = 0; y < h; ++y) {

@@ -8,6 +8,9 @@
 // Stretches all of src into `to` in dst (clipped to dst), taking the nearest source pixel.
 void StretchNearest(const PixelBuffer& dst, TRect to, const PixelBuffer& src);
 
+// Clears dst to transparent everywhere outside keep (a frame about to be drawn into keep).
+void ClearOutside(const PixelBuffer& dst, TRect keep);
+
 // dst = src with every colour channel scaled by the pixel's alpha (rounded); same sizes.
 void PremultiplyInto(const PixelBuffer& dst, const PixelBuffer& src);
 

@@ -1,6 +1,7 @@
 #include "skin/forms/logic/acHideTimer.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "skin/forms/logic/acAnimPicture.h"
@@ -79,30 +80,27 @@ void TacHideTimer::InitAnimation() {
 void TacHideTimer::RenderFrame() {
   trans_ = std::max(0.0, trans_ - p_);
   const PixelBuffer dst = dstBmp_.view(), src = srcBmp_.view();
+  // Where the shrunk picture goes; none: the picture whole.
+  std::optional<TRect> place;
   switch (mode_) {
     case atAero:
-      if (l_ >= 0 && t_ >= 0) {
-        dst.fill(0);
-        StretchNearest(dst, TRect::FromSize(RoundHalfEven(l_), RoundHalfEven(t_), RoundHalfEven(r_ - l_),
-                                            RoundHalfEven(b_ - t_)), src);
-      } else {
-        CopyWhole(dst, src);
-      }
+      if (l_ >= 0 && t_ >= 0)
+        place = TRect::FromSize(RoundHalfEven(l_), RoundHalfEven(t_), RoundHalfEven(r_ - l_), RoundHalfEven(b_ - t_));
       break;
     case atDropDown:
-      if (b_ != src.height) {
-        dst.fill(0);
-        StretchNearest(dst, TRect::FromSize(0, 0, src.width, RoundHalfEven(b_)), src);
-      } else {
-        CopyWhole(dst, src);
-      }
+      if (b_ != src.height) place = TRect::FromSize(0, 0, src.width, RoundHalfEven(b_));
       break;
     case atFading:
-      if (l_ == 0) {
-        CopyWhole(dst, src);
-        l_ = 1;
-      }
+      // Only the opacity changes after the first frame.
+      if (l_ != 0) return;
+      l_ = 1;
       break;
+  }
+  if (place) {
+    ClearOutside(dst, *place);
+    StretchNearest(dst, *place, src);
+  } else {
+    CopyWhole(dst, src);
   }
 }
 
@@ -136,11 +134,13 @@ void TacHideTimer::HideStep() {
 void TacHideTimer::Finish() {
   i_ = stepCount_ + 1;
   SetEnabled(false);
-  CallAfterAnimation();
   interval_ = kParkedInterval;
-  window_.reset();
+  // Taken out before the event: a hide the event starts keeps its own window and timer.
+  std::unique_ptr<IacLayeredTarget> window = std::move(window_);
+  PixelImage src = std::move(srcBmp_), dst = std::move(dstBmp_);
   srcBmp_ = PixelImage();
   dstBmp_ = PixelImage();
+  CallAfterAnimation();
 }
 
 void TacHideTimer::CallAfterAnimation() {

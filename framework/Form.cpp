@@ -83,6 +83,11 @@ DWORD Form::Style() const {
 DWORD Form::ExStyle() const {
   DWORD exStyle = 0;
   if (borderStyle_ == BorderStyle::Dialog) exStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+  // The system shows a help button only where no minimize or maximize button is.
+  const bool boxes = borderStyle_ != BorderStyle::Dialog && (borderIcons_.minimize || borderIcons_.maximize);
+  if (borderIcons_.help && borderIcons_.systemMenu && !boxes) exStyle |= WS_EX_CONTEXTHELP;
+  if (formStyle_ == FormStyle::StayOnTop) exStyle |= WS_EX_TOPMOST;
+  if (alphaBlend_) exStyle |= WS_EX_LAYERED;
   // The main form, not a hidden window, carries the program's taskbar button.
   if (IsMainForm()) exStyle |= WS_EX_APPWINDOW;
   return exStyle;
@@ -111,6 +116,61 @@ void Form::WindowCreated() {
   const UINT dpi = GetDpiForWindow(Handle());
   dpi_ = dpi ? static_cast<int>(dpi) : kLayoutDpi;
   PlaceWindow();
+  // A window that is layered for other reasons (a class of its own) keeps its style.
+  if (alphaBlend_) ApplyAlphaBlend();
+}
+
+WindowState Form::GetWindowState() const {
+  if (!Handle()) return windowState_;
+  if (IsIconic(Handle())) return WindowState::Minimized;
+  if (IsZoomed(Handle())) return WindowState::Maximized;
+  return WindowState::Normal;
+}
+
+void Form::SetWindowState(WindowState state) {
+  windowState_ = state;
+  if (!Handle() || !IsWindowVisible(Handle())) return;
+  ShowWindow(Handle(), state == WindowState::Minimized   ? SW_MINIMIZE
+                       : state == WindowState::Maximized ? SW_MAXIMIZE
+                                                         : SW_RESTORE);
+}
+
+void Form::SetAlphaBlend(bool on, uint8_t value) {
+  alphaBlend_ = on;
+  alphaBlendValue_ = value;
+  ApplyAlphaBlend();
+}
+
+void Form::ApplyAlphaBlend() {
+  if (!Handle()) return;
+  const LONG_PTR ex = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
+  if (alphaBlend_) {
+    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(Handle(), 0, alphaBlendValue_, LWA_ALPHA);
+  } else if (ex & WS_EX_LAYERED) {
+    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+  }
+}
+
+void Form::SetFormStyle(FormStyle style) {
+  formStyle_ = style;
+  if (Handle())
+    SetWindowPos(Handle(), style == FormStyle::StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Form::ApplyConstraints(MINMAXINFO& info) const {
+  if (!constraints_.Any()) return;
+  // Constraints are on the window's size at the form's density.
+  auto at = [this](int v) { return ScaleToDpi(v, dpi_); };
+  if (constraints_.minWidth) info.ptMinTrackSize.x = at(constraints_.minWidth);
+  if (constraints_.minHeight) info.ptMinTrackSize.y = at(constraints_.minHeight);
+  if (constraints_.maxWidth) info.ptMaxTrackSize.x = info.ptMaxSize.x = at(constraints_.maxWidth);
+  if (constraints_.maxHeight) info.ptMaxTrackSize.y = info.ptMaxSize.y = at(constraints_.maxHeight);
+}
+
+void Form::Paint(HDC dc) {
+  if (OnPaint) OnPaint(*this, dc);
 }
 
 void Form::WindowDestroying() {
@@ -185,6 +245,9 @@ void Form::Show() {
 void Form::Hide() { SetVisible(false); }
 
 void Form::Close() {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(*this, canClose);
+  if (!canClose) return;
   if (OnClose) OnClose(*this);
   if (modal_) {
     if (modalResult_ == mrNone) modalResult_ = mrCancel;
@@ -264,6 +327,17 @@ void Form::WndProc(Message& m) {
     case WM_COMMAND:
       if (m.LParam == 0 && HIWORD(m.WParam) == 0 && DispatchMenuCommand(m.WParam)) return;
       break;
+    case WM_GETMINMAXINFO:
+      WinControl::WndProc(m);
+      ApplyConstraints(*reinterpret_cast<MINMAXINFO*>(m.LParam));
+      return;
+    case WM_SIZE:
+      WinControl::WndProc(m);
+      if (m.WParam == SIZE_MINIMIZED) windowState_ = WindowState::Minimized;
+      else if (m.WParam == SIZE_MAXIMIZED) windowState_ = WindowState::Maximized;
+      else if (m.WParam == SIZE_RESTORED) windowState_ = WindowState::Normal;
+      if (OnResize) OnResize(*this);
+      return;
     case WM_MEASUREITEM:
       if (m.WParam == 0 && MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam))) {
         m.Result = TRUE;

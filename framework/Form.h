@@ -25,7 +25,18 @@ struct BorderIcons {
   bool systemMenu = true;
   bool minimize = true;
   bool maximize = true;
+  bool help = false;  // a help button; the system shows it only without minimize and maximize
 };
+enum class WindowState { Normal, Minimized, Maximized };
+enum class FormStyle { Normal, StayOnTop };
+// Limits of the window's size in 96-DPI layout units; 0: none.
+struct SizeConstraints {
+  int minWidth = 0, minHeight = 0, maxWidth = 0, maxHeight = 0;
+  bool Any() const { return minWidth || minHeight || maxWidth || maxHeight; }
+};
+// Asked before a form closes; setting canClose false keeps it open.
+using CloseQueryEvent = std::function<void(Control& sender, bool& canClose)>;
+using PaintEvent = std::function<void(Control& sender, HDC dc)>;
 
 // Results of a modal form.
 inline constexpr int mrNone = 0;
@@ -38,7 +49,23 @@ class Form : public WinControl {
   ~Form() override;
 
   void SetBorderStyle(BorderStyle style) { borderStyle_ = style; }
+  BorderStyle GetBorderStyle() const { return borderStyle_; }
   void SetBorderIcons(BorderIcons icons) { borderIcons_ = icons; }
+  const BorderIcons& GetBorderIcons() const { return borderIcons_; }
+  // Minimized, maximized or normal, as the window is now (as last set without one).
+  WindowState GetWindowState() const;
+  void SetWindowState(WindowState state);
+  // The whole window drawn at AlphaBlendValue (0..255) when AlphaBlend is on.
+  bool AlphaBlend() const { return alphaBlend_; }
+  uint8_t AlphaBlendValue() const { return alphaBlendValue_; }
+  void SetAlphaBlend(bool on, uint8_t value = 255);
+  FormStyle GetFormStyle() const { return formStyle_; }
+  void SetFormStyle(FormStyle style);
+  // A margin of the form's colour inside the frame, in layout units.
+  int BorderWidth() const { return borderWidth_; }
+  void SetBorderWidth(int width) { borderWidth_ = width; }
+  const SizeConstraints& Constraints() const { return constraints_; }
+  void SetConstraints(SizeConstraints constraints) { constraints_ = constraints; }
   void SetPosition(FormPosition position) { position_ = position; }
   // The client area's size in 96-DPI layout units (SetBounds also sets the designed
   // position on the screen).
@@ -72,6 +99,10 @@ class Form : public WinControl {
   NotifyEvent OnCreate;
   NotifyEvent OnShow;
   NotifyEvent OnClose;
+  CloseQueryEvent OnCloseQuery;
+  NotifyEvent OnResize;
+  // Runs after the form painted its background and content, before the child controls.
+  PaintEvent OnPaint;
 
   PopupMenu& AddPopupMenu(std::wstring name);
   const std::vector<std::unique_ptr<PopupMenu>>& PopupMenus() const { return menus_; }
@@ -86,6 +117,7 @@ class Form : public WinControl {
   void WindowDestroying() override;
   void WndProc(Message& m) override;
   void BoundsChanged() override;
+  void Paint(HDC dc) override;
 
  private:
   friend class Application;
@@ -97,6 +129,8 @@ class Form : public WinControl {
   void FitClientArea();
   void ChangeDpi(int dpi, const RECT& suggested);
   bool DispatchMenuCommand(WPARAM wParam);
+  void ApplyAlphaBlend();
+  void ApplyConstraints(MINMAXINFO& info) const;
   MenuItem* FindMenuItem(UINT command) const;
   bool MeasureMenuItem(MEASUREITEMSTRUCT& measure);
   bool DrawMenuItem(const DRAWITEMSTRUCT& draw);
@@ -106,6 +140,12 @@ class Form : public WinControl {
   FormPosition position_ = FormPosition::Designed;
   int dpi_ = 96;
   bool scaled_ = true;
+  WindowState windowState_ = WindowState::Normal;
+  bool alphaBlend_ = false;
+  uint8_t alphaBlendValue_ = 255;
+  FormStyle formStyle_ = FormStyle::Normal;
+  int borderWidth_ = 0;
+  SizeConstraints constraints_;
   bool modal_ = false;
   int modalResult_ = mrNone;
   std::vector<std::unique_ptr<PopupMenu>> menus_;

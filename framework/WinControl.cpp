@@ -45,6 +45,8 @@ bool RegisterControlClass(const std::wstring& name, const wchar_t* baseClassName
 
 WinControl::WinControl(std::wstring name) : Control(std::move(name)) {}
 
+WinControl* WinControl::BeingCreated() { return tCreating; }
+
 WinControl::~WinControl() { DestroyHandle(); }
 
 void WinControl::FillCreateParams(CreateParams& params) {

@@ -30,6 +30,9 @@ class WinControl : public Control {
       return nullptr;
     return reinterpret_cast<WinControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   }
+  // The control whose window this thread is creating right now (hooks that see the
+  // window before its first message); null outside a creation.
+  static WinControl* BeingCreated();
   // Creates the window (and the windows of windowed children) once the parent has one.
   void HandleNeeded();
   void DestroyHandle();

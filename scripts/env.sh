@@ -10,7 +10,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export LOCPATH=$MARV_BUILD/locale
 MARV_PACKAGES=(cmake make g++ g++-mingw-w64-x86-64-posix libz-mingw-w64-dev googletest libbenchmark-dev
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick locales python3 fonts-wqy-microhei fonts-comic-neue
-  zlib1g-dev libpng-dev libjpeg62-turbo-dev clang libclang-rt-14-dev)
+  zlib1g-dev libpng-dev libjpeg62-turbo-dev clang libclang-rt-14-dev xcompmgr)
 
 log() { printf '\033[1m==> %s\033[0m\n' "$*" >&2; }
 

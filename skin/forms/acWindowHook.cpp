@@ -56,6 +56,7 @@ void TacWindowHook::Install() {
 void TacWindowHook::Uninstall() {
   if (popups_) popups_->ReleasePopupWindows();
   if (dialogs_) dialogs_->ReleaseDialogs();
+  forms_.Clear();
   if (!hook_) return;
   hook_.reset();
   if (tThreadHook == this) tThreadHook = nullptr;
@@ -69,6 +70,12 @@ LRESULT CALLBACK TacWindowHook::HookProcedure(int code, WPARAM wParam, LPARAM lP
   if (code == HCBT_CREATEWND) {
     const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
     if (create && create->lpcs) self->CreatingWindow(reinterpret_cast<HWND>(wParam), *create->lpcs);
+  } else if (code == HCBT_ACTIVATE) {
+    // A form of the program that has no provider yet gets one when it is activated.
+    const HWND window = reinterpret_cast<HWND>(wParam);
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    if (!((style & WS_POPUP) && !(style & WS_BORDER)))
+      if (auto* form = dynamic_cast<marv::Form*>(marv::WinControl::FromHandle(window))) self->SkinForm(*form);
   }
   if (code == HCBT_ACTIVATE) self->ActivatingWindow(reinterpret_cast<HWND>(wParam));
   return result;
@@ -77,7 +84,22 @@ LRESULT CALLBACK TacWindowHook::HookProcedure(int code, WPARAM wParam, LPARAM lP
 void TacWindowHook::CreatingWindow(HWND window, const CREATESTRUCTW& cs) {
   const TacCreatedClass created = CreatedClassOf(cs, window);
   if (created.Is(kPopupMenuAtom, kPopupMenuClass)) CreatingPopupMenu(window);
+  else if (created.atom == 0 && !created.name.empty()) CreatingForm(cs, created);
   CreatingDialog(window, created, cs);
+}
+
+void TacWindowHook::CreatingForm(const CREATESTRUCTW& cs, const TacCreatedClass& created) {
+  if (SameClassName(created.name, L"TPUtilWindow") || cs.style == 0 || cs.dwExStyle == 0) return;
+  if ((cs.style & WS_CHILD) || ((cs.style & WS_POPUP) && !(cs.style & WS_BORDER))) return;
+  auto* form = dynamic_cast<marv::Form*>(marv::WinControl::BeingCreated());
+  const marv::Application* app = marv::Application::Current();
+  if (!form || (app && app->MainForm() == form)) return;  // the main form gets its provider when activated
+  SkinForm(*form);
+}
+
+void TacWindowHook::SkinForm(marv::Form& form) {
+  if (!manager_.SkinningRules().Has(srStdForms)) return;
+  forms_.SetupForm(form, manager_.SystemLook());
 }
 
 void TacWindowHook::CreatingPopupMenu(HWND window) {

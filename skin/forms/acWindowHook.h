@@ -10,7 +10,12 @@
 #include <memory>
 #include <string>
 
+#include "skin/forms/acFormProviders.h"
+
 class TsSkinManager;
+namespace marv {
+class Form;
+}
 
 // What takes popup menu windows in hand: the window side of the menu skinning.
 class IacPopupWindowAdopter {
@@ -55,6 +60,8 @@ class TacWindowHook {
   void Install();
   void Uninstall();
   bool Installed() const { return hook_ != nullptr; }
+  // The run-time providers of the forms the hook took care of.
+  TacFormProviders& FormProviders() { return forms_; }
 
  private:
   struct HookRemover {
@@ -65,9 +72,13 @@ class TacWindowHook {
   void CreatingPopupMenu(HWND window);
   void CreatingDialog(HWND window, const TacCreatedClass& created, const CREATESTRUCTW& cs);
   void ActivatingWindow(HWND window);
+  void CreatingForm(const CREATESTRUCTW& cs, const TacCreatedClass& created);
+  // SkinWindow for a form of the program: a run-time provider unless it has one.
+  void SkinForm(marv::Form& form);
 
   TsSkinManager& manager_;
   IacPopupWindowAdopter* popups_;
   IacDialogAdopter* dialogs_ = nullptr;
   std::unique_ptr<std::remove_pointer_t<HHOOK>, HookRemover> hook_;
+  TacFormProviders forms_;
 };

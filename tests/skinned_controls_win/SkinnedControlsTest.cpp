@@ -193,8 +193,11 @@ TEST_F(SkinnedWindows, TheAboutWindowsOkButtonIsDrawnFromTheButtonSection) {
   section.Parent = true;
   const RECT b = ok.BoundsRect();
   PixelImage expected(b.right - b.left, b.bottom - b.top);
-  PaintElement(section, ColorCacheInfo(marv::ToColorRef(about.BackColor())), pictureState, expected.view(),
-               {b.left, b.top}, {0, 0, expected.width(), expected.height()}, true);
+  // Over what the window gives its children as background (the skinned form's picture).
+  BackgroundInfo below;
+  GetParentBackground(below, ok.SkinOwner(), false);
+  PaintElement(section, BackgroundToCacheInfo(below), pictureState, expected.view(), {b.left, b.top},
+               {0, 0, expected.width(), expected.height()}, true);
   const PixelImage shown = Grab(ok.Handle(), RECT{0, 0, expected.width(), expected.height()});
   // The border columns and rows hold no caption: they are the section's picture.
   int compared = 0;

@@ -4,6 +4,9 @@
 //   wincmd click <caption> <x> <y>    click at client point (x, y) of it
 //   wincmd dismiss [seconds]          close every message box (#32770) that shows up within the time
 //   wincmd key <caption> <vk> [count] press a key (virtual-key code, decimal) in it count times
+//   wincmd rclick <caption> <x> <y>   a real right click at client point (x, y); negative y is the title
+//   wincmd front <caption>            bring it to the front and activate it
+//   wincmd stranger <seconds>         another program's small active window at the screen's top-left
 //   wincmd endmenu                    close the popup menu (#32768) that is open
 //   wincmd menu <n> [seconds]         in the popup menu that shows up, choose item n (from 1) by keys
 #include <windows.h>
@@ -46,6 +49,33 @@ void PressKey(HWND w, WPARAM key, int count) {
   }
 }
 
+// Through the input queue, so the system turns it into frame messages as for a user.
+void RightClick(HWND w, int x, int y) {
+  POINT screen{x, y};
+  ClientToScreen(w, &screen);
+  SetCursorPos(screen.x, screen.y);
+  INPUT input[2]{};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
+// A window of this process that takes the activation away from the program for a while.
+void Stranger(double seconds) {
+  HWND w = CreateWindowExW(0, L"STATIC", L"stranger", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 240, 120, nullptr,
+                           nullptr, nullptr, nullptr);
+  if (!w) return;
+  SetForegroundWindow(w);
+  const DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+  MSG msg;
+  while (GetTickCount() < end) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    Sleep(20);
+  }
+  DestroyWindow(w);
+}
+
 int Dismiss(double seconds) {
   int closed = 0;
   for (int i = 0; i < seconds * 20; ++i) {
@@ -78,7 +108,7 @@ bool ChooseMenuItem(int n, double seconds) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::fputs("usage: wincmd wait|close|click|key|endmenu|dismiss|menu ...\n", stderr);
+    std::fputs("usage: wincmd wait|close|click|key|rclick|front|stranger|endmenu|dismiss|menu ...\n", stderr);
     return 2;
   }
   const std::wstring cmd = argv[1];
@@ -97,6 +127,20 @@ int wmain(int argc, wchar_t** argv) {
     HWND w = FindVisible(argv[2]);
     if (!w) return 1;
     PressKey(w, static_cast<WPARAM>(_wtoi(argv[3])), argc > 4 ? _wtoi(argv[4]) : 1);
+    return 0;
+  }
+  if (cmd == L"rclick" && argc >= 5) {
+    HWND w = FindVisible(argv[2]);
+    if (!w) return 1;
+    RightClick(w, _wtoi(argv[3]), _wtoi(argv[4]));
+    return 0;
+  }
+  if (cmd == L"front" && argc >= 3) {
+    HWND w = FindVisible(argv[2]);
+    return (w && SetForegroundWindow(w)) ? 0 : 1;
+  }
+  if (cmd == L"stranger") {
+    Stranger(argc > 2 ? _wtof(argv[2]) : 3);
     return 0;
   }
   if (cmd == L"endmenu") {

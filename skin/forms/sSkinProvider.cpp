@@ -9,6 +9,7 @@
 #include "skin/data/acSkinManagerView.h"
 #include "skin/data/acSystemLook_win.h"
 #include "skin/paint/acBlend.h"
+#include "skin/windows/acSkinnedWindows.h"
 
 namespace {
 
@@ -86,10 +87,14 @@ TsSkinProvider::TsSkinProvider(marv::Form& form, bool deferred)
   inAero_ = CompositionOn();
   previous_ = form_.WindowProc;
   form_.WindowProc = Hook{self_, previous_};
+  // The form's window carries the provider's binding from now on, so broadcasts reach it
+  // and its controls through the list of provider forms.
+  SkinnedWindows().ProviderForms.push_back(&form_);
   if (!deferred) PrepareForm();
 }
 
 TsSkinProvider::~TsSkinProvider() {
+  std::erase(SkinnedWindows().ProviderForms, &form_);
   borderForm_.reset();
   KillAnimations();
   const Hook* ours = form_.WindowProc.target<Hook>();

@@ -35,11 +35,10 @@ TEST(BroadcastOrder, FormsLastMadeFirstThenProvidersThenDialogs) {
   second.HandleNeeded();
   MarkSkinned(skinnedPanel.Handle());
 
-  auto& provider = app.CreateForm<marv::Form>(L"Provider");
-  MarkSkinned(provider.Handle());
-  SkinnedWindows().ProviderForms.push_back(&provider);
+  auto& provider = app.CreateForm<marv::Form>(L"Provider");  // gets its provider as it is made
 
   marv::Form dialog(L"Dialog");  // a window of its own, not one of the application's forms
+  dialog.SetTag(0x100);          // no provider: it stands for a skinned system dialog
   dialog.HandleNeeded();
   ShowWindow(dialog.Handle(), SW_SHOWNOACTIVATE);
   SkinnedWindows().SkinnedDialogs.push_back(dialog.Handle());
@@ -48,9 +47,13 @@ TEST(BroadcastOrder, FormsLastMadeFirstThenProvidersThenDialogs) {
   log.clear();
   main.sknmngr1->UpdateSkin(false);
 
-  std::vector<std::wstring> expected{L"Second", L"secondLabel", L"panel", L"panelLabel", L"skinnedPanel"};
+  // Forms made while the skin is applied get providers from the window hook, so they are
+  // reached with the provider forms in the order they were made; the main form (no
+  // provider until it is activated) with the plain forms.
+  std::vector<std::wstring> expected;
   for (marv::Control* control : ControlsOf(main)) expected.push_back(control->Name());
-  expected.insert(expected.end(), {L"Provider", L"Dialog"});
+  expected.insert(expected.end(),
+                  {L"Second", L"secondLabel", L"panel", L"panelLabel", L"skinnedPanel", L"Provider", L"Dialog"});
   EXPECT_EQ(ReceiversOf(log, SC_SKINLOADED), expected);
 }
 
@@ -62,6 +65,7 @@ TEST(BroadcastOrder, HiddenDialogsAndFormsWithoutAWindowAreLeftOut) {
   ObserveSkinCommands(gone, main.received);
   gone.DestroyHandle();
   marv::Form dialog(L"HiddenDialog");
+  dialog.SetTag(0x100);  // no provider: it stands for a skinned system dialog
   dialog.HandleNeeded();
   ObserveSkinCommands(dialog, main.received);
   SkinnedWindows().SkinnedDialogs.push_back(dialog.Handle());

@@ -46,7 +46,9 @@ std::vector<HWND> ProgramUnderTest::Windows() const {
         auto* s = reinterpret_cast<Search*>(context);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (owner == s->id && IsWindowVisible(window)) s->found.push_back(window);
+        // Border and effect windows are tool windows beside the forms: not counted.
+        const bool tool = GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW;
+        if (owner == s->id && IsWindowVisible(window) && !tool) s->found.push_back(window);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));

@@ -24,21 +24,6 @@ bool CarriesPointer(uint16_t command) {
 
 TRect ToTRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-class WindowDc {
- public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowDc() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
 void CopyPixels(const PixelBuffer& to, const PixelBuffer& from) {
   const int w = std::min(to.width, from.width), h = std::min(to.height, from.height);
   for (int y = 0; y < h; ++y) std::memcpy(to.row(y), from.row(y), sizeof(uint32_t) * static_cast<size_t>(w));
@@ -276,14 +261,14 @@ void TacControlSkinOwner::Redraw(bool now) {
 
 void TacControlSkinOwner::ShowPicture(const PixelBuffer& picture) {
   if (const HWND window = Window()) {
-    WindowDc dc(window);
+    marv::WindowDcScope dc(window);
     CopyPictureToDC(dc.get(), picture, 0, 0);
     return;
   }
   marv::WinControl* parent = control_.Parent();
   if (!parent || !parent->Handle()) return;
   const TRect b = Bounds();
-  WindowDc dc(parent->Handle());
+  marv::WindowDcScope dc(parent->Handle());
   CopyPictureToDC(dc.get(), picture, b.Left, b.Top);
 }
 

@@ -89,6 +89,7 @@ class TsSkinProvider {
   void LayTitle();
   TacFramePictureInput PictureInput() const;
   void PaintFrameTo(HDC windowDc);
+  void ExcludeClient(HDC windowDc) const;
   void PaintClient(HDC dc, const RECT& area);
   void UpdateRegion();
   void Activate(bool active);

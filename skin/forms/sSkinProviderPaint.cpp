@@ -19,21 +19,6 @@ int FadeSlot(int hitCode) {
   }
 }
 
-class WindowDc {
- public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-  ~WindowDc() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
 }  // namespace
 
 void TsSkinProvider::LayTitle() {
@@ -130,16 +115,20 @@ bool TsSkinProvider::PaintAll() {
   return true;
 }
 
-void TsSkinProvider::PaintFrameTo(HDC dc) {
-  if (!dc || picture_.Empty()) return;
+void TsSkinProvider::ExcludeClient(HDC windowDc) const {
   RECT window, client;
   GetWindowRect(form_.Handle(), &window);
   GetClientRect(form_.Handle(), &client);
   POINT topLeft{0, 0};
   ClientToScreen(form_.Handle(), &topLeft);
   const int x = topLeft.x - window.left, y = topLeft.y - window.top;
+  ExcludeClipRect(windowDc, x, y, x + client.right, y + client.bottom);
+}
+
+void TsSkinProvider::PaintFrameTo(HDC dc) {
+  if (!dc || picture_.Empty()) return;
   // The client area is the form's own; only the frame around it comes from here.
-  ExcludeClipRect(dc, x, y, x + client.right, y + client.bottom);
+  ExcludeClient(dc);
   CopyPictureToDC(dc, picture_.Pixels(), 0, 0);
 }
 
@@ -150,7 +139,7 @@ void TsSkinProvider::RepaintFrame() {
     if (!PaintAll()) return;
   }
   if (rgnChanged_) UpdateRegion();
-  WindowDc dc(w);
+  marv::WindowDcScope dc(w, true);
   PaintFrameTo(dc.get());
 }
 
@@ -205,15 +194,8 @@ void TsSkinProvider::ShowButton(const TacCaptionButton& button) {
   if (!w || picture_.Empty() || !IsWindowVisible(w) || lockCount_ > 0) return;
   const TRect r = button.Rect.Intersect({0, 0, picture_.Width(), picture_.Height()});
   if (r.IsEmpty()) return;
-  WindowDc dc(w);
-  RECT window;
-  GetWindowRect(w, &window);
-  POINT topLeft{0, 0};
-  ClientToScreen(w, &topLeft);
-  RECT client;
-  GetClientRect(w, &client);
-  const int x = topLeft.x - window.left, y = topLeft.y - window.top;
-  ExcludeClipRect(dc.get(), x, y, x + client.right, y + client.bottom);
+  marv::WindowDcScope dc(w, true);
+  ExcludeClient(dc.get());
   CopyPictureToDC(dc.get(), picture_.Pixels().sub(r.Left, r.Top, r.Width(), r.Height()), r.Left, r.Top);
 }
 

@@ -95,6 +95,7 @@ class TsSkinProvider {
   void Activate(bool active);
   void ButtonStateChanged(int hitCode, int state);
   void ShowButton(const TacCaptionButton& button);
+  TRect VisibleButtonRect(const TacCaptionButton& button) const;
   bool FadesAllowed() const;
   void Act(const TacFrameAction& action, POINT cursor);
   void DefaultWithoutRedraw(marv::Message& m, const marv::MessageHandler& next);

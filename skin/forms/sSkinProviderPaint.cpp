@@ -199,6 +199,11 @@ void TsSkinProvider::ShowButton(const TacCaptionButton& button) {
   CopyPictureToDC(dc.get(), picture_.Pixels().sub(r.Left, r.Top, r.Width(), r.Height()), r.Left, r.Top);
 }
 
+TRect TsSkinProvider::VisibleButtonRect(const TacCaptionButton& button) const {
+  // A glyph taller than the system's caption stays inside the window's frame.
+  return button.Rect.Intersect({0, 0, picture_.Width(), ClientOffset().Y});
+}
+
 const TacSBAnimation* TsSkinProvider::ButtonFade(int hitCode) const { return fades_[FadeSlot(hitCode)].get(); }
 
 void TsSkinProvider::KillAnimations() {
@@ -225,13 +230,20 @@ void TsSkinProvider::ButtonStateChanged(int hitCode, int state) {
         form_.Handle(),
         [this, hitCode](int s) {
           const TacCaptionButton* b = title_.ButtonByHitCode(hitCode);
-          return b ? CaptionButtonImage(PictureInput(), *b, s, titleEnd_.view(), picture_.Width()) : PixelImage(1, 1);
+          if (!b) return PixelImage(1, 1);
+          const PixelImage whole = CaptionButtonImage(PictureInput(), *b, s, titleEnd_.view(), picture_.Width());
+          const TRect shown = VisibleButtonRect(*b);
+          PixelImage part(std::max(shown.Width(), 1), std::max(shown.Height(), 1));
+          CopyBitmapRect(part.view(), {0, 0, part.width(), part.height()}, whole.view(),
+                         {shown.Left - b->Rect.Left, shown.Top - b->Rect.Top});
+          return part;
         },
         [this, hitCode] {
           RECT window{};
           GetWindowRect(form_.Handle(), &window);
           const TacCaptionButton* b = title_.ButtonByHitCode(hitCode);
-          return POINT{window.left + (b ? b->Rect.Left : 0), window.top + (b ? b->Rect.Top : 0)};
+          const TRect shown = b ? VisibleButtonRect(*b) : TRect{};
+          return POINT{window.left + shown.Left, window.top + shown.Top};
         },
         [this, slot](TacSBAnimation&) { fades_[slot].reset(); });
     // Under the glyph window the button stays in its normal look.

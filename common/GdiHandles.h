@@ -65,4 +65,21 @@ class PaintScope {
   HDC dc_ = nullptr;
 };
 
+// A window's DC for the scope: its client area, or the whole window with its frame.
+class WindowDcScope {
+ public:
+  explicit WindowDcScope(HWND window, bool wholeWindow = false)
+      : window_(window), dc_(wholeWindow ? GetWindowDC(window) : GetDC(window)) {}
+  ~WindowDcScope() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  WindowDcScope(const WindowDcScope&) = delete;
+  WindowDcScope& operator=(const WindowDcScope&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
 }  // namespace marv

@@ -43,32 +43,7 @@ controls_shots() {
   fi
 }
 
-# The same program in a copy of the prefix set to 144 PPI; its own wineserver.
-controls_shots_144() (
-  local copy=$MARV_BUILD/controls-shot-prefix app144
-  rm -rf "$copy"
-  cp -a "$WINEPREFIX" "$copy"
-  export WINEPREFIX=$copy
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
-  wineserver -k >/dev/null 2>&1 || true
-  wineserver -w >/dev/null 2>&1 || true
-  start_wine_services
-  wine_env wine "$EXE" >/dev/null 2>&1 &
-  app144=$!
-  if wine_env wine "$WINCMD" wait "$CAPTION" 30; then
-    sleep 1
-    wine_env wine "$WINCMD" dismiss 1.5 || true
-    controls_shots 144
-    wine_env wine "$WINCMD" close "$CAPTION" || true
-  else
-    log "the main window did not appear at 144 PPI"
-  fi
-  wait "$app144" 2>/dev/null || true
-  wineserver -k >/dev/null 2>&1 || true
-  rm -rf "$copy"
-)
-
 cmake --build "$(dirname "$EXE")/.." --target mousecmd >/dev/null || log "could not build mousecmd"
 controls_shots 96 || log "no screenshots of the controls at 96 PPI"
-controls_shots_144 || log "no screenshots of the controls at 144 PPI"
+run_program_at_ppi 144 controls_shots || log "no screenshots of the controls at 144 PPI"
 true

@@ -37,32 +37,8 @@ frames_shots() {
   sleep 0.5
 }
 
-frames_shots_144() (
-  local copy=$MARV_BUILD/frames-shot-prefix app144
-  rm -rf "$copy"
-  cp -a "$WINEPREFIX" "$copy"
-  export WINEPREFIX=$copy
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
-  wineserver -k >/dev/null 2>&1 || true
-  wineserver -w >/dev/null 2>&1 || true
-  start_wine_services
-  wine_env wine "$EXE" >/dev/null 2>&1 &
-  app144=$!
-  if wine_env wine "$WINCMD" wait "$CAPTION" 30; then
-    sleep 1
-    wine_env wine "$WINCMD" dismiss 1.5 || true
-    frames_shots 144
-    wine_env wine "$WINCMD" close "$CAPTION" || true
-  else
-    log "the main window did not appear at 144 PPI"
-  fi
-  wait "$app144" 2>/dev/null || true
-  wineserver -k >/dev/null 2>&1 || true
-  rm -rf "$copy"
-)
-
 MOUSECMD=${MOUSECMD:-$(dirname "$WINCMD")/../mousecmd/mousecmd.exe}
 cmake --build "$(dirname "$EXE")/.." --target mousecmd >/dev/null || log "could not build mousecmd"
 frames_shots 96 || log "no screenshots of the frames at 96 PPI"
-frames_shots_144 || log "no screenshots of the frames at 144 PPI"
+run_program_at_ppi 144 frames_shots || log "no screenshots of the frames at 144 PPI"
 true

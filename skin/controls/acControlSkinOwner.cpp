@@ -15,21 +15,6 @@ constexpr wchar_t kBindingProperty[] = L"ACSDATA";
 
 TRect ToTRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-class WindowDc {
- public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowDc() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
 void CopyPixels(const PixelBuffer& to, const PixelBuffer& from) {
   const int w = std::min(to.width, from.width), h = std::min(to.height, from.height);
   for (int y = 0; y < h; ++y) std::memcpy(to.row(y), from.row(y), sizeof(uint32_t) * static_cast<size_t>(w));
@@ -51,7 +36,7 @@ void CopyPictureToDC(HDC dc, const PixelBuffer& picture, int x, int y) {
 }
 
 void ShowPictureOnWindow(HWND window, const PixelBuffer& picture, int x, int y) {
-  WindowDc dc(window);
+  marv::WindowDcScope dc(window);
   CopyPictureToDC(dc.get(), picture, x, y);
 }
 

@@ -98,11 +98,13 @@ class TsSkinProvider {
   void LayTitle();
   TacFramePictureInput PictureInput() const;
   void PaintFrameTo(HDC windowDc);
+  void ExcludeClient(HDC windowDc) const;
   void PaintClient(HDC dc, const RECT& area);
   void UpdateRegion();
   void Activate(bool active);
   void ButtonStateChanged(int hitCode, int state);
   void ShowButton(const TacCaptionButton& button);
+  TRect VisibleButtonRect(const TacCaptionButton& button) const;
   bool FadesAllowed() const;
   void Act(const TacFrameAction& action, POINT cursor);
   void DefaultWithoutRedraw(marv::Message& m, const marv::MessageHandler& next);

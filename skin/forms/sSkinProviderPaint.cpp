@@ -19,21 +19,6 @@ int FadeSlot(int hitCode) {
   }
 }
 
-class WindowDc {
- public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-  ~WindowDc() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
 }  // namespace
 
 void TsSkinProvider::LayTitle() {
@@ -130,16 +115,20 @@ bool TsSkinProvider::PaintAll() {
   return true;
 }
 
-void TsSkinProvider::PaintFrameTo(HDC dc) {
-  if (!dc || picture_.Empty()) return;
+void TsSkinProvider::ExcludeClient(HDC windowDc) const {
   RECT window, client;
   GetWindowRect(form_.Handle(), &window);
   GetClientRect(form_.Handle(), &client);
   POINT topLeft{0, 0};
   ClientToScreen(form_.Handle(), &topLeft);
   const int x = topLeft.x - window.left, y = topLeft.y - window.top;
+  ExcludeClipRect(windowDc, x, y, x + client.right, y + client.bottom);
+}
+
+void TsSkinProvider::PaintFrameTo(HDC dc) {
+  if (!dc || picture_.Empty()) return;
   // The client area is the form's own; only the frame around it comes from here.
-  ExcludeClipRect(dc, x, y, x + client.right, y + client.bottom);
+  ExcludeClient(dc);
   CopyPictureToDC(dc, picture_.Pixels(), 0, 0);
 }
 
@@ -151,7 +140,7 @@ void TsSkinProvider::RepaintFrame() {
     if (!PaintAll()) return;
   }
   if (rgnChanged_) UpdateRegion();
-  WindowDc dc(w);
+  marv::WindowDcScope dc(w, true);
   PaintFrameTo(dc.get());
 }
 
@@ -213,16 +202,14 @@ void TsSkinProvider::ShowButton(const TacCaptionButton& button) {
   if (SyncBorderWindow(true)) return;
   const TRect r = button.Rect.Intersect({0, 0, picture_.Width(), picture_.Height()});
   if (r.IsEmpty()) return;
-  WindowDc dc(w);
-  RECT window;
-  GetWindowRect(w, &window);
-  POINT topLeft{0, 0};
-  ClientToScreen(w, &topLeft);
-  RECT client;
-  GetClientRect(w, &client);
-  const int x = topLeft.x - window.left, y = topLeft.y - window.top;
-  ExcludeClipRect(dc.get(), x, y, x + client.right, y + client.bottom);
+  marv::WindowDcScope dc(w, true);
+  ExcludeClient(dc.get());
   CopyPictureToDC(dc.get(), picture_.Pixels().sub(r.Left, r.Top, r.Width(), r.Height()), r.Left, r.Top);
+}
+
+TRect TsSkinProvider::VisibleButtonRect(const TacCaptionButton& button) const {
+  // A glyph taller than the system's caption stays inside the window's frame.
+  return button.Rect.Intersect({0, 0, picture_.Width(), ClientOffset().Y});
 }
 
 const TacSBAnimation* TsSkinProvider::ButtonFade(int hitCode) const { return fades_[FadeSlot(hitCode)].get(); }
@@ -251,13 +238,20 @@ void TsSkinProvider::ButtonStateChanged(int hitCode, int state) {
         form_.Handle(),
         [this, hitCode](int s) {
           const TacCaptionButton* b = title_.ButtonByHitCode(hitCode);
-          return b ? CaptionButtonImage(PictureInput(), *b, s, titleEnd_.view(), picture_.Width()) : PixelImage(1, 1);
+          if (!b) return PixelImage(1, 1);
+          const PixelImage whole = CaptionButtonImage(PictureInput(), *b, s, titleEnd_.view(), picture_.Width());
+          const TRect shown = VisibleButtonRect(*b);
+          PixelImage part(std::max(shown.Width(), 1), std::max(shown.Height(), 1));
+          CopyBitmapRect(part.view(), {0, 0, part.width(), part.height()}, whole.view(),
+                         {shown.Left - b->Rect.Left, shown.Top - b->Rect.Top});
+          return part;
         },
         [this, hitCode] {
           RECT window{};
           GetWindowRect(form_.Handle(), &window);
           const TacCaptionButton* b = title_.ButtonByHitCode(hitCode);
-          return POINT{window.left + (b ? b->Rect.Left : 0), window.top + (b ? b->Rect.Top : 0)};
+          const TRect shown = b ? VisibleButtonRect(*b) : TRect{};
+          return POINT{window.left + shown.Left, window.top + shown.Top};
         },
         [this, slot](TacSBAnimation&) { fades_[slot].reset(); });
     // Under the glyph window the button stays in its normal look.

@@ -77,9 +77,11 @@ TEST_F(FrameFixture, ActivePictureShowsFormTitleTextAndButtons) {
   EXPECT_EQ(caption.Text, u"Ab");
   EXPECT_EQ(caption.Color, 0x0000B0u) << "the title's active font colour";
   EXPECT_EQ(caption.R.Left, in.Title.CaptionRect.Left);
-  EXPECT_EQ(caption.R.Top, 9 - 8 / 2 - 1) << "centred on the title's centre line";
+  EXPECT_EQ(caption.R.Top + caption.R.Bottom, 2 * (9 - 1)) << "centred a pixel above the title's centre line";
+  EXPECT_EQ(caption.R.Top, 0) << "with room for glyphs taller than the line";
+  EXPECT_TRUE(caption.Format & tfVCenter);
   EXPECT_TRUE(caption.Format & tfEndEllipsis);
-  EXPECT_EQ(p.at(in.Title.CaptionRect.Left + 1, caption.R.Top + 2), 0xFFB00000) << "a glyph box of the text";
+  EXPECT_EQ(p.at(in.Title.CaptionRect.Left + 1, 9 - 1), 0xFFB00000) << "a glyph box of the text";
 }
 
 TEST_F(FrameFixture, ASeeThroughCaptionSectionLeavesTheTitleAsItIs) {

@@ -41,15 +41,11 @@ class CompositionOnLook final : public ISystemLook {
   TacWindowsSystemLook system_;
 };
 
-// The whole window as its own DC shows it, colours only.
-PixelImage GrabWindow(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
+// What a DC shows in r, colours only.
+PixelImage Grab(HDC dc, RECT r) {
   const int w = r.right - r.left, h = r.bottom - r.top;
   marv::DibBitmap dib(w, h);
-  HDC dc = GetWindowDC(window);
-  BitBlt(dib.Dc(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
-  ReleaseDC(window, dc);
+  BitBlt(dib.Dc(), 0, 0, w, h, dc, r.left, r.top, SRCCOPY);
   GdiFlush();
   PixelImage out(w, h);
   for (int y = 0; y < h; ++y)
@@ -57,18 +53,18 @@ PixelImage GrabWindow(HWND window) {
   return out;
 }
 
+// The whole window as its own DC shows it.
+PixelImage GrabWindow(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  marv::WindowDcScope dc(window, true);
+  return Grab(dc.get(), {0, 0, r.right - r.left, r.bottom - r.top});
+}
+
 // What the screen shows in a rectangle (layered windows included).
 PixelImage GrabScreen(RECT r) {
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  marv::DibBitmap dib(w, h);
-  HDC dc = GetDC(nullptr);
-  BitBlt(dib.Dc(), 0, 0, w, h, dc, r.left, r.top, SRCCOPY);
-  ReleaseDC(nullptr, dc);
-  GdiFlush();
-  PixelImage out(w, h);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) out.at(x, y) = dib.Pixels().at(x, y) & 0xFFFFFF;
-  return out;
+  marv::WindowDcScope dc(nullptr);
+  return Grab(dc.get(), r);
 }
 
 // Pixels of the window's frame (outside its client area) that differ from the picture.

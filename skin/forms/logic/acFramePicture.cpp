@@ -49,8 +49,12 @@ void PaintCaptionText(const TacFramePictureInput& in, const PixelBuffer& picture
   }
   const uint32_t format = tfLeft | tfSingleLine | tfVCenter | tfNoPrefix | tfEndEllipsis;
   const TSize size = in.Painter->Measure(in.Caption, in.CaptionFont, format, r.Width());
-  r.Top = t.VCenter - size.cy / 2 - 1;
-  r.Bottom = r.Top + size.cy;
+  // Centred at VCenter - 1 as the text's own height would place it, but no lower than the
+  // title's top: glyphs of a fallback font can stand taller than the font's line.
+  const int centre = t.VCenter - 1;
+  const int half = std::max(size.cy / 2, centre);
+  r.Top = centre - half;
+  r.Bottom = centre + half + (size.cy % 2);
   const TacTextCanvas canvas{picture, in.Painter, in.CaptionFont};
   WriteSectionText(canvas, in.Caption, true, data, state, in.Sections.Title, format, r);
 }

@@ -393,6 +393,12 @@ bool TsSkinProvider::FrameMessage(marv::Message& m, const marv::MessageHandler& 
       if (m.LParam == 0 && HIWORD(m.WParam) == 0 && systemMenu_.HandleCommand(LOWORD(m.WParam))) return true;
       return false;
     case WM_SYSCOMMAND:
+      if ((m.WParam & 0xFFF0) == SC_KEYMENU && m.LParam == ' ') {
+        // Alt+Space: the skinned system menu under the title's icon, as the system places its own.
+        Act(TacFrameAction{.DropSysMenuAtIcon = true}, POINT{});
+        m.Result = 0;
+        return true;
+      }
       if ((m.WParam & 0xFFF0) == SC_MINIMIZE || (m.WParam & 0xFFF0) == SC_CLOSE) KillAnimations();
       return false;
     default:

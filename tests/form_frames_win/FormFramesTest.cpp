@@ -367,4 +367,19 @@ TEST_F(FormFrames, PopupSystemMenuMessageShowsTheSameMenu) {
   EXPECT_FALSE(app_->Terminated());
 }
 
+TEST_F(FormFrames, AltSpaceOpensTheSkinnedSystemMenuUnderTheTitleIcon) {
+  MenuSeen seen;
+  WatchSystemMenu(provider_->SystemMenu(), seen, false);
+  SetForegroundWindow(form_->Handle());
+  // What the system sends for Alt+Space.
+  SendMessageW(form_->Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  ASSERT_TRUE(seen.shown) << "the system's own menu came up instead of the skinned one";
+  EXPECT_EQ(seen.states.size(), 5u);
+  EXPECT_EQ(seen.unmeasured, 0);
+  RECT window{};
+  GetWindowRect(form_->Handle(), &window);
+  EXPECT_GE(seen.at.x, window.left);
+  EXPECT_LT(seen.at.x, window.left + 64) << "not under the title's left end";
+}
+
 }  // namespace
